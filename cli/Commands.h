@@ -1,0 +1,23 @@
+#pragma once
+// The commands of korvex-cli. Each returns its exit status: 0 success, 1 a failure the
+// configurator would report (its message already printed), and throws UsageError for 2.
+
+#include <span>
+#include <string_view>
+
+#include "cli/Arguments.h"
+
+namespace korvex::cli {
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;    // arguments after the name
+    std::string_view summary;  // one line for --help
+    int (*run)(const Arguments& arguments);
+};
+
+std::span<const Command> commands();
+
+int runDefaults(const Arguments& arguments);
+
+}  // namespace korvex::cli

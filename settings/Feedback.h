@@ -1,0 +1,34 @@
+#pragma once
+// The feedback seam: everything the user is told during an action.
+
+#include <string_view>
+
+namespace korvex {
+
+class Feedback {
+  public:
+    virtual ~Feedback() = default;
+
+    // One line appended to the log pane.
+    virtual void log(std::string_view line) = 0;
+    // Modal box titled "Information" with an information icon and one OK button.
+    virtual void information(std::string_view text) = 0;
+    // Modal box with its own caption, an information icon and one OK button.
+    virtual void message(std::string_view caption, std::string_view text) = 0;
+    // Modal plain box (no icon) captioned with the application title.
+    virtual void plainMessage(std::string_view text) = 0;
+    // The application's general error box (conversion errors, unwritable files).
+    virtual void error(std::string_view text) = 0;
+
+    // Progress bar: position 0, range 0..max; one step per good page; back to 0 at the end.
+    virtual void progressBegin(int max) = 0;
+    virtual void progressStep() = 0;
+    virtual void progressReset() = 0;
+
+    // Lets the window process pending events (a no-op without a window).
+    virtual void keepResponsive() = 0;
+    // Enables or disables the six action buttons of the top row.
+    virtual void setActionsEnabled(bool enabled) = 0;
+};
+
+}  // namespace korvex

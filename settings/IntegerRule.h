@@ -1,0 +1,31 @@
+#pragma once
+// The one conversion of a typed number: optional leading blanks, an optional sign, then decimal
+// digits or a hexadecimal number after "$", "x", "X", "0x" or "0X"; nothing may follow, and the
+// value must fit in a signed 32-bit integer.
+
+#include <cstdint>
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvex {
+
+// Thrown for a number setting whose text is not a number; each face catches it in one place
+// and shows what() in its general error box.
+class NotAnInteger : public std::exception {
+  public:
+    explicit NotAnInteger(std::string_view text);
+    const std::string& text() const { return text_; }
+    const char* what() const noexcept override { return message_.c_str(); }
+
+  private:
+    std::string text_;
+    std::string message_;  // "'TEXT' is not a valid integer value"
+};
+
+std::optional<int32_t> parseInteger(std::string_view text);
+// As parseInteger, but throws NotAnInteger where that has no value.
+int32_t convertInteger(std::string_view text);
+
+}  // namespace korvex

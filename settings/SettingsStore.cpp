@@ -1,0 +1,57 @@
+#include "settings/SettingsStore.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "settings/Catalogue.h"
+
+namespace korvex {
+
+SettingsStore::SettingsStore() {
+    for (const SettingDef& def : catalogue()) {
+        values_.emplace(std::string(def.name), Value{});
+    }
+}
+
+const SettingsStore::Value& SettingsStore::slot(std::string_view name, int kind) const {
+    const SettingDef& def = settingDef(name);
+    if (static_cast<int>(def.kind) != kind) {
+        throw std::logic_error("setting " + std::string(name) + " used as the wrong kind");
+    }
+    return values_.find(name)->second;
+}
+
+SettingsStore::Value& SettingsStore::slot(std::string_view name, int kind) {
+    return const_cast<Value&>(std::as_const(*this).slot(name, kind));
+}
+
+std::string SettingsStore::text(std::string_view name) const {
+    return slot(name, static_cast<int>(SettingKind::Edit)).text;
+}
+
+void SettingsStore::setText(std::string_view name, std::string_view value) {
+    slot(name, static_cast<int>(SettingKind::Edit)).text = std::string(value);
+}
+
+int SettingsStore::index(std::string_view name) const {
+    return slot(name, static_cast<int>(SettingKind::Choice)).index;
+}
+
+void SettingsStore::setIndex(std::string_view name, int index) {
+    const auto entries = static_cast<int>(settingDef(name).choices.size());
+    slot(name, static_cast<int>(SettingKind::Choice)).index =
+        index >= 0 && index < entries ? index : -1;
+}
+
+bool SettingsStore::checked(std::string_view name) const {
+    return slot(name, static_cast<int>(SettingKind::Check)).checked;
+}
+
+void SettingsStore::setChecked(std::string_view name, bool value) {
+    slot(name, static_cast<int>(SettingKind::Check)).checked = value;
+    if (name == "Uploadpctime" || name == "Ntp_enable") {
+        clockFieldsEnabled_ = !checked("Uploadpctime");
+    }
+}
+
+}  // namespace korvex
