@@ -62,6 +62,9 @@ constexpr std::array<std::string_view, N> entriesOf(const Row (&rows)[N]) {
     return entries;
 }
 
+// The "No" entry of a digital channel's inverted list.
+constexpr int kNotInverted = 0;
+
 constexpr auto kAnalogEntries = entriesOf(kAnalogPresets);
 constexpr auto kDigitalEntries = entriesOf(kDigitalPresets);
 
@@ -111,7 +114,7 @@ void applyDigitalPreset(Settings& settings, int channel) {
         settings.setText(prefix + "_name", preset.name);
         settings.setText(prefix + "_units", preset.label);
     }
-    settings.setIndex(prefix + "_inverted", 0);
+    settings.setIndex(prefix + "_inverted", kNotInverted);
 }
 
 }  // namespace korvex

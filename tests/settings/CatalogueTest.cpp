@@ -288,8 +288,6 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{
             "Squelch", 0, {"1 (lowest)", "2", "3", "4", "5", "6", "7", "8", "9", "10 (highest)"}},
         ChoiceCase{"Pathn1_traceable", 1, {"No", "Yes"}},
-        ChoiceCase{"Pathn2_traceable", 0, {"No", "Yes"}},
-        ChoiceCase{"Aprsis_packet2rf", 1, {"No", "Yes"}},
         ChoiceCase{"Weather_stationtype",
                    5,
                    {"None", "Peet Bros Ultimeter 100", "Peet Bros Ultimeter 800",
@@ -297,7 +295,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "Davis Vantage Pro", "Davis Vantage Pro2", "Davis Vantage Pro Plus",
                     "Davis Vantage Pro2 Plus"}},
         ChoiceCase{"Debug_wunderground", 1, {"Disabled", "Enabled"}},
-        ChoiceCase{"Debug_weather", 0, {"Disabled", "Enabled"}},
         ChoiceCase{"WU_sendmethod", 0, {"Normal", "\"Rapid fire\""}},
         ChoiceCase{"Packet2rf_filter_type07",
                    0,
