@@ -20,8 +20,7 @@ void ConfiguratorActions::withDevice(Action action) {
 
 ConfiguratorActions::ConfiguratorActions(Settings& settings, Feedback& feedback,
                                          FileChooser& chooser, const Clock& clock,
-                                         DeviceAccess& device,
-                                         std::filesystem::path programFolder)
+                                         DeviceAccess& device, std::filesystem::path programFolder)
     : settings_(settings),
       feedback_(feedback),
       chooser_(chooser),

@@ -22,8 +22,7 @@ class DialogFileChooser final : public FileChooser {
                                                   std::string_view proposedName) override;
 
   private:
-    std::optional<std::filesystem::path> show(FileDialogRequest::Mode mode,
-                                              std::string_view filter,
+    std::optional<std::filesystem::path> show(FileDialogRequest::Mode mode, std::string_view filter,
                                               const std::filesystem::path& initialFolder,
                                               std::string_view proposedName);
 

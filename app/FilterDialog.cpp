@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/Latin1.h"
 #include "app/SettingControl.h"
@@ -22,11 +23,11 @@ struct Cell {
     int left;
     int width;
 };
-constexpr Cell kNumberCell = {0, 20};
-constexpr Cell kCallsignCell = {22, 62};
-constexpr Cell kDashCell = {86, 8};
-constexpr Cell kSsidCell = {96, 26};
-constexpr Cell kTypeCell = {126, 84};
+constexpr Cell kNumberCell = {0, 18};
+constexpr Cell kCallsignCell = {20, 58};
+constexpr Cell kDashCell = {78, 10};
+constexpr Cell kSsidCell = {88, 26};
+constexpr Cell kTypeCell = {122, 86};
 
 QLabel* placeLabel(const QString& text, int left, int top, int width, QWidget* parent,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -56,6 +57,7 @@ FilterDialog::FilterDialog(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(433, 271);
+    setFont(windowFont());
 
     for (const auto& def : catalogue()) {
         if (def.window != SettingWindow::FilterDialog) {
@@ -66,8 +68,8 @@ FilterDialog::FilterDialog(QWidget* parent) : QDialog(parent) {
         const int top = kFirstRuleTop + (def.row % kRulesPerColumn) * kRulePitch;
         const Cell cell = cellOf(def);
         if (def.row % kRulesPerColumn == 0) {
-            placeLabel(fromLatin1(def.label), left + cell.left, kHeadingTop - 4, cell.width + 20,
-                       this);
+            placeLabel(fromLatin1(def.label), left + cell.left, kHeadingTop - 4,
+                       cell.width + (def.column == 1 ? 8 : 0), this);
         }
         if (def.column == 0) {
             placeLabel(QStringLiteral("%1:").arg(def.row + 1), left + kNumberCell.left, top,
@@ -83,7 +85,7 @@ FilterDialog::FilterDialog(QWidget* parent) : QDialog(parent) {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
-    ok->setGeometry(179, 172, 75, 25);
+    ok->setGeometry(179, 170, 75, 25);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* order = new QLabel(
@@ -93,9 +95,21 @@ FilterDialog::FilterDialog(QWidget* parent) : QDialog(parent) {
         this);
     order->setTextFormat(Qt::PlainText);
     order->setWordWrap(true);
-    order->setGeometry(8, 204, 417, 32);
-    placeLabel(QStringLiteral("* wildcards are supported in APRS-IS packets to RF filter."), 8, 242,
+    order->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    order->setGeometry(8, 202, 417, 42);
+    placeLabel(QStringLiteral("* wildcards are supported in APRS-IS packets to RF filter."), 8, 246,
                417, this);
+}
+
+}  // namespace korvex::app
+
+namespace korvex::app {
+
+void FilterDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* shownOn = screen()) {
+        move(shownOn->availableGeometry().center() - rect().center());
+    }
 }
 
 }  // namespace korvex::app

@@ -12,6 +12,10 @@ class FilterDialog final : public QDialog {
     Q_OBJECT
   public:
     explicit FilterDialog(QWidget* parent = nullptr);
+
+  protected:
+    // Every showing is centred on the screen.
+    void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace korvex::app

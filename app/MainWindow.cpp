@@ -8,9 +8,11 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "app/ActionRunner.h"
+#include "app/CompactTabStyle.h"
 #include "app/ConfiguratorActions.h"
 #include "app/DeviceAccess.h"
 #include "app/DialogFileChooser.h"
@@ -18,6 +20,7 @@
 #include "app/Latin1.h"
 #include "app/QtFileDialogRunner.h"
 #include "app/QtMessageBoxes.h"
+#include "app/SettingControl.h"
 #include "app/SpecialStringsDialog.h"
 #include "app/WidgetFeedback.h"
 #include "app/WidgetSettings.h"
@@ -59,22 +62,22 @@ QGroupBox* actionGroup(const char* caption, std::initializer_list<QPushButton*> 
 }  // namespace
 
 MainWindow::MainWindow(MainWindowServices services)
-    : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                  Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
       services_(std::move(services)) {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(kClientSize);
-    QFont windowFont = font();
-    windowFont.setPointSize(8);
-    setFont(windowFont);
+    setFont(windowFont());
 
     buildActionGroups();
 
     pageControl_ = new QTabWidget(this);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     pageControl_->setGeometry(kPageControlPlace);
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(pageControl_);
+    pageControl_->tabBar()->setStyle(tabStyle);
     tabButtons_ = buildSettingsTabs(*pageControl_);
 
     logPane_ = new QPlainTextEdit(this);
@@ -128,9 +131,9 @@ MainWindow::MainWindow(MainWindowServices services)
                                 saveToFileButton_, readFromFileButton_, remoteUpdateButton_},
         *services_.boxes);
     runner_ = std::make_unique<ActionRunner>(*feedback_);
-    actions_ = std::make_unique<ConfiguratorActions>(*settings_, *feedback_,
-                                                     *services_.fileChooser, *services_.clock,
-                                                     *services_.device, services_.programFolder);
+    actions_ = std::make_unique<ConfiguratorActions>(*settings_, *feedback_, *services_.fileChooser,
+                                                     *services_.clock, *services_.device,
+                                                     services_.programFolder);
 
     applyStartupState(*settings_, *services_.clock);
     connectButtons();
@@ -149,8 +152,8 @@ void MainWindow::buildActionGroups() {
 
     auto* connection = actionGroup(
         "Connection:", {readConfigButton_, writeConfigButton_, uploadFirmwareButton_}, this);
-    auto* importExport = actionGroup("Configuration import/export:",
-                                     {saveToFileButton_, readFromFileButton_}, this);
+    auto* importExport =
+        actionGroup("Configuration import/export:", {saveToFileButton_, readFromFileButton_}, this);
     auto* remote = actionGroup("Remote update", {remoteUpdateButton_}, this);
 
     int left = 8;
@@ -185,8 +188,9 @@ void MainWindow::connectButtons() {
                 [this, channel] { runner_->run([&] { applyAnalogPreset(*settings_, channel); }); });
     }
     for (int channel = 1; channel <= tabButtons_.digitalPresets.size(); ++channel) {
-        connect(tabButtons_.digitalPresets[channel - 1], &QPushButton::clicked, this,
-                [this, channel] { runner_->run([&] { applyDigitalPreset(*settings_, channel); }); });
+        connect(
+            tabButtons_.digitalPresets[channel - 1], &QPushButton::clicked, this,
+            [this, channel] { runner_->run([&] { applyDigitalPreset(*settings_, channel); }); });
     }
 
     for (const char* name : {"Uploadpctime", "Ntp_enable"}) {

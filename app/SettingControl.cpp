@@ -1,5 +1,6 @@
 #include "app/SettingControl.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -13,11 +14,24 @@ namespace korvex::app {
 // Fields for long texts share the row's remaining width; short ones show their whole limit.
 constexpr int kWidestCharacters = 24;
 
-int editWidthFor(const QWidget& edit, int characters) {
-    const QFontMetrics metrics(edit.font());
-    // Upper-case letters and digits are what most short fields hold (callsigns, numbers).
-    const int perCharacter = metrics.horizontalAdvance(QStringLiteral("W0A5")) / 4;
-    return characters * perCharacter + 10;
+QFont windowFont() {
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    return font;
+}
+
+QFont headingFont() {
+    QFont font = windowFont();
+    font.setPointSizeF(7.5);
+    return font;
+}
+
+int editWidthFor(int characters) {
+    // Measured in the windows' font: a control is made before it joins its window.
+    const QFontMetrics metrics(windowFont());
+    // Digits and upper-case letters are what most short fields hold (numbers, callsigns).
+    const int perCharacter = metrics.horizontalAdvance(QString(10, QLatin1Char('0'))) / 10;
+    return characters * perCharacter + 12;
 }
 
 namespace {
@@ -26,10 +40,10 @@ QWidget* makeEdit(const SettingDef& def, QWidget* parent) {
     auto* edit = new LimitedLineEdit(def.editLimit, parent);
     edit->setFixedHeight(kControlHeight);
     if (isWideEdit(def)) {
-        edit->setMinimumWidth(editWidthFor(*edit, 12));
-        edit->setMaximumWidth(editWidthFor(*edit, 36));
+        edit->setMinimumWidth(editWidthFor(12));
+        edit->setMaximumWidth(editWidthFor(36));
     } else {
-        edit->setFixedWidth(editWidthFor(*edit, std::max(def.editLimit, 2)));
+        edit->setFixedWidth(editWidthFor(std::max(def.editLimit, 2)));
     }
     return edit;
 }
@@ -48,7 +62,8 @@ QWidget* makeList(const SettingDef& def, QWidget* parent) {
 }  // namespace
 
 bool isWideEdit(const SettingDef& def) {
-    return def.kind == SettingKind::Edit && (def.editLimit <= 0 || def.editLimit > kWidestCharacters);
+    return def.kind == SettingKind::Edit &&
+           (def.editLimit <= 0 || def.editLimit > kWidestCharacters);
 }
 
 QWidget* makeSettingControl(const SettingDef& def, QWidget* parent, bool withText) {

@@ -3,6 +3,7 @@
 // typing limit, a drop-down list with its entries, or a check box. Its objectName is the
 // setting's name and its tool tip the setting's hint. Values are put in by the start-up state.
 
+#include <QFont>
 #include <QWidget>
 
 #include "settings/Catalogue.h"
@@ -12,6 +13,12 @@ namespace korvex::app {
 // Height of the compact edit fields and lists on the settings pages.
 inline constexpr int kControlHeight = 20;
 
+// The font of the configurator's windows: the desktop's font family at 8 points.
+QFont windowFont();
+// The font of column headings, a little smaller so that a heading wider than its field does not
+// widen a table much.
+QFont headingFont();
+
 // Whether the setting is an edit field for a long text, which takes the row's remaining width.
 bool isWideEdit(const SettingDef& def);
 
@@ -20,6 +27,6 @@ bool isWideEdit(const SettingDef& def);
 QWidget* makeSettingControl(const SettingDef& def, QWidget* parent, bool withText = true);
 
 // Width of an edit field that shows `characters` typical characters.
-int editWidthFor(const QWidget& edit, int characters);
+int editWidthFor(int characters);
 
 }  // namespace korvex::app

@@ -14,7 +14,7 @@
 namespace korvex::app {
 
 void makeCompact(QGridLayout& grid) {
-    grid.setContentsMargins(4, 2, 4, 2);
+    grid.setContentsMargins(3, 2, 3, 2);
     grid.setHorizontalSpacing(4);
     grid.setVerticalSpacing(1);
 }
@@ -81,7 +81,8 @@ bool rowsRepeatOneLabel(const TableRows& rows) {
 }
 
 // Table rows: one grid row per entry, in `blocks` side-by-side blocks with their own headings.
-void layOutTable(const TableRows& rows, const GroupLayout& layout, QWidget& holder,
+// Returns whether a long text takes the rest of each row.
+bool layOutTable(const TableRows& rows, const GroupLayout& layout, QWidget& holder,
                  QGridLayout& grid, int firstRow) {
     const bool rowLabels = rowsRepeatOneLabel(rows);
     const int blocks = std::max(layout.tableBlocks, 1);
@@ -103,16 +104,27 @@ void layOutTable(const TableRows& rows, const GroupLayout& layout, QWidget& hold
         int column = block * blockWidth;
         if (numbered) {
             const std::string number = rowLabels ? std::string(cells.front()->label)
-                                                 : std::to_string(row + 1) + ":";
+                                                 : std::to_string(row + layout.firstNumber) + ":";
             grid.addWidget(makeLabel(number, &holder), gridRow, column++);
         }
         for (const auto* cell : cells) {
             if (!rowLabels && index % rowsPerBlock == 0) {
                 QLabel* heading = makeLabel(cell->label, &holder);
+                heading->setFont(headingFont());
+                if (layout.wrapHeadings) {
+                    QString text = heading->text();
+                    const qsizetype lastSpace = text.lastIndexOf(QLatin1Char(' '));
+                    if (lastSpace > 0) {
+                        text[lastSpace] = QLatin1Char('\n');
+                    }
+                    heading->setText(text);
+                }
                 grid.addWidget(heading, firstRow, column, Qt::AlignLeft | Qt::AlignBottom);
             }
             QWidget* control = makeSettingControl(*cell, &holder, false);
             if (isWideEdit(*cell)) {
+                // A long text in a table (a beacon message) takes the rest of the row.
+                control->setMaximumWidth(QWIDGETSIZE_MAX);
                 grid.setColumnStretch(column, 1);
                 grid.addWidget(control, gridRow, column++);
             } else {
@@ -128,20 +140,27 @@ void layOutTable(const TableRows& rows, const GroupLayout& layout, QWidget& hold
     for (int block = 1; block < blocks; ++block) {
         grid.setColumnMinimumWidth(block * blockWidth - 1, 12);
     }
+    return std::any_of(rows.begin(), rows.end(), [](const auto& row) {
+        return std::any_of(row.second.begin(), row.second.end(),
+                           [](const SettingDef* cell) { return isWideEdit(*cell); });
+    });
 }
 
 }  // namespace
 
 QWidget* buildSettingsGroup(const PlaceOfSettings& place, std::string_view group,
                             const GroupLayout& layout, QWidget* parent) {
-    QWidget* holder = group.empty() ? new QWidget(parent)
-                                    : new QGroupBox(fromLatin1(group), parent);
+    QWidget* holder =
+        group.empty() ? new QWidget(parent) : new QGroupBox(fromLatin1(group), parent);
     auto* grid = new QGridLayout(holder);
     makeCompact(*grid);
 
     std::vector<const SettingDef*> formRows;
     TableRows tableRows;
     for (const auto* def : settingsOf(place, group)) {
+        if (layout.only && !layout.only(*def)) {
+            continue;
+        }
         if (def->row >= 0) {
             tableRows[def->row].push_back(def);
         } else {
@@ -151,18 +170,18 @@ QWidget* buildSettingsGroup(const PlaceOfSettings& place, std::string_view group
     if (!formRows.empty()) {
         layOutForm(formRows, layout.formColumns, *holder, *grid, 0);
     }
+    bool tableTakesRest = false;
     if (!tableRows.empty()) {
         auto* table = new QGridLayout;
         table->setContentsMargins(0, 0, 0, 0);
-        table->setHorizontalSpacing(4);
+        table->setHorizontalSpacing(2);
         table->setVerticalSpacing(1);
-        layOutTable(tableRows, layout, *holder, *table, 0);
+        tableTakesRest = layOutTable(tableRows, layout, *holder, *table, 0);
         const int tableRow = formRows.empty() ? 0 : grid->rowCount();
         grid->addLayout(table, tableRow, 0, 1, std::max(grid->columnCount(), 1));
     }
-    // Without a long text to take the spare width, an empty last column takes it.
-    const auto defs = settingsOf(place, group);
-    if (std::none_of(defs.begin(), defs.end(), [](const SettingDef* def) { return isWideEdit(*def); })) {
+    // Long texts in forms grow up to their widest, an empty last column takes what is left.
+    if (!tableTakesRest) {
         grid->setColumnStretch(grid->columnCount(), 1);
     }
     grid->setRowStretch(grid->rowCount(), 1);

@@ -16,11 +16,15 @@ class QGridLayout;
 namespace korvex::app {
 
 struct GroupLayout {
-    int formColumns = 1;  // side-by-side columns of ordinary setting rows
-    int tableBlocks = 1;  // side-by-side blocks of table rows, each with its own headings
-    bool rowNumbers = true;  // "1:", "2:", ... in front of table rows
-    // A widget appended to each table row (a "Default parameters" button), and its heading.
+    int formColumns = 1;        // side-by-side columns of ordinary setting rows
+    int tableBlocks = 1;        // side-by-side blocks of table rows, each with its own headings
+    bool rowNumbers = true;     // "1:", "2:", ... in front of table rows
+    int firstNumber = 1;        // the number of the first row
+    bool wrapHeadings = false;  // column headings break over two lines at their last blank
+    // A widget appended to each table row (a "Default parameters" button).
     std::function<QWidget*(int row, QWidget* parent)> rowExtra;
+    // When set, only the settings for which it is true.
+    std::function<bool(const SettingDef&)> only;
 };
 
 struct PlaceOfSettings {

@@ -88,8 +88,8 @@ QWidget* igatePage(SettingsTabButtons& buttons) {
     auto* filterGrid = static_cast<QGridLayout*>(filterBox->layout());
     filterGrid->addWidget(buttons.filterSetup, filterGrid->rowCount() - 1, 3, 1, 2, Qt::AlignLeft);
     grid->addWidget(filterBox, 0, 1);
-    grid->addWidget(group(tab, "APRS-IS messages to local RF gateway:", columns(2), page), 1, 1,
-                    2, 1);
+    grid->addWidget(group(tab, "APRS-IS messages to local RF gateway:", columns(2), page), 1, 1, 2,
+                    1);
     grid->setRowStretch(2, 1);
     return page;
 }
@@ -114,8 +114,8 @@ QWidget* telnetPage() {
     auto* grid = pageGrid(*page);
     grid->addWidget(group(tab, {}, {}, page), 0, 0, Qt::AlignTop);
     grid->addWidget(
-        group(tab, "Telnet debug messages (default state after connect):", columns(2), page), 0,
-        1, Qt::AlignTop);
+        group(tab, "Telnet debug messages (default state after connect):", columns(2), page), 0, 1,
+        Qt::AlignTop);
     grid->setColumnStretch(2, 1);
     return page;
 }
@@ -123,8 +123,9 @@ QWidget* telnetPage() {
 QWidget* wundergroundPage() {
     auto* page = new QWidget;
     auto* grid = pageGrid(*page);
-    grid->addWidget(group("WUnderground", "Weather reports to WeatherUnderground:", columns(2), page),
-                    0, 0, Qt::AlignTop);
+    grid->addWidget(
+        group("WUnderground", "Weather reports to WeatherUnderground:", columns(2), page), 0, 0,
+        Qt::AlignTop);
     return page;
 }
 

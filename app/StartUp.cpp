@@ -79,7 +79,8 @@ int runConfigurator(QApplication& application, MessageBoxes& boxes) {
     try {
         return startUp(application);
     } catch (const std::exception& failure) {
-        boxes.show(BoxIcon::Error, fromLatin1(kApplicationName), QString::fromLocal8Bit(failure.what()));
+        boxes.show(BoxIcon::Error, fromLatin1(kApplicationName),
+                   QString::fromLocal8Bit(failure.what()));
         return 1;
     }
 }

@@ -1,9 +1,11 @@
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "app/SettingControl.h"
 #include "app/SettingsGroup.h"
 #include "app/SettingsTabs.h"
 
@@ -23,16 +25,53 @@ constexpr const char* kButtonRowStyle =
 QWidget* innerPage(std::string_view page, const GroupLayout& layout) {
     auto* widget = new QWidget;
     auto* grid = new QGridLayout(widget);
-    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setContentsMargins(0, 2, 0, 2);
     grid->addWidget(buildSettingsGroup({SettingWindow::Main, kTab, page}, {}, layout, widget), 0,
                     0);
     return widget;
+}
+
+bool startsWith(std::string_view name, std::string_view stem) {
+    return name.substr(0, stem.size()) == stem;
+}
+
+// The report switches and title above, the data and the parameter reports side by side below.
+QWidget* reportSettingsPage() {
+    constexpr PlaceOfSettings place{SettingWindow::Main, kTab, "Report settings"};
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(2);
+
+    GroupLayout general;
+    general.formColumns = 2;
+    general.only = [](const SettingDef& def) {
+        return !startsWith(def.name, "Teledata") && !startsWith(def.name, "Teleparams");
+    };
+    grid->addWidget(buildSettingsGroup(place, {}, general, page), 0, 0, 1, 3);
+    int column = 0;
+    for (const std::string_view stem : {"Teledata", "Teleparams"}) {
+        GroupLayout report;
+        report.only = [stem](const SettingDef& def) { return startsWith(def.name, stem); };
+        grid->addWidget(buildSettingsGroup(place, {}, report, page), 1, column++, Qt::AlignTop);
+    }
+    auto* reference = new QLabel(
+        QStringLiteral("Channel names, units and labels hold at most what a telemetry parameter "
+                       "message allows (APRS protocol reference v1.0.1, chapter 13)."),
+        page);
+    reference->setTextFormat(Qt::PlainText);
+    reference->setWordWrap(true);
+    grid->addWidget(reference, 1, column, Qt::AlignTop);
+    grid->setColumnStretch(column, 1);
+    return page;
 }
 
 // The "Default parameters" button of each channel, at the end of its row.
 GroupLayout presetButtons(QList<QPushButton*>& buttons, int firstNumber, int firstChannel,
                           const QString& hint) {
     GroupLayout layout;
+    layout.wrapHeadings = true;
+    layout.firstNumber = firstChannel + 1;
     layout.rowExtra = [&buttons, firstNumber, firstChannel, hint](int row, QWidget* parent) {
         const int channelIndex = firstChannel + row;
         auto* button = new QPushButton(QStringLiteral("Default parameters"), parent);
@@ -40,7 +79,8 @@ GroupLayout presetButtons(QList<QPushButton*>& buttons, int firstNumber, int fir
         if (!hint.isEmpty()) {
             button->setToolTip(hint);
         }
-        button->setFixedHeight(20);
+        button->setFixedSize(QFontMetrics(windowFont()).horizontalAdvance(button->text()) + 10,
+                             kControlHeight);
         buttons.append(button);
         return button;
     };
@@ -60,26 +100,19 @@ QWidget* buildTelemetryTab(SettingsTabButtons& buttons) {
     pages->tabBar()->setDrawBase(false);
     grid->addWidget(pages, 0, 0);
 
-    GroupLayout report;
-    report.formColumns = 3;
-    auto* reportPage = innerPage("Report settings", report);
-    auto* reference = new QLabel(
-        QStringLiteral("Channel names, units and labels admit what a telemetry report allows "
-                       "(APRS protocol reference v1.0.1, chapter 13)."),
-        reportPage);
-    reference->setTextFormat(Qt::PlainText);
-    reference->setWordWrap(true);
-    static_cast<QGridLayout*>(reportPage->layout())->addWidget(reference, 1, 0);
-    pages->addTab(reportPage, QStringLiteral("Report settings"));
+    pages->addTab(reportSettingsPage(), QStringLiteral("Report settings"));
 
     // Button6..Button10 serve analog channels 1..5; Button13..Button20 digital channels 1..8.
     const QString analogHint = QStringLiteral("Default parameters for telemetry module.");
-    pages->addTab(innerPage("Analog channels", presetButtons(buttons.analogPresets, 6, 0, analogHint)),
-                  QStringLiteral("Analog channels"));
-    pages->addTab(innerPage("Digital channels 1-4", presetButtons(buttons.digitalPresets, 13, 0, {})),
-                  QStringLiteral("Digital channels 1-4"));
-    pages->addTab(innerPage("Digital channels 5-8", presetButtons(buttons.digitalPresets, 13, 4, {})),
-                  QStringLiteral("Digital channels 5-8"));
+    pages->addTab(
+        innerPage("Analog channels", presetButtons(buttons.analogPresets, 6, 0, analogHint)),
+        QStringLiteral("Analog channels"));
+    pages->addTab(
+        innerPage("Digital channels 1-4", presetButtons(buttons.digitalPresets, 13, 0, {})),
+        QStringLiteral("Digital channels 1-4"));
+    pages->addTab(
+        innerPage("Digital channels 5-8", presetButtons(buttons.digitalPresets, 13, 4, {})),
+        QStringLiteral("Digital channels 5-8"));
     pages->addTab(innerPage("Pinrow outputs", {}), QStringLiteral("Pinrow outputs"));
     pages->setCurrentIndex(0);
     return tab;

@@ -4,23 +4,21 @@
 #include <QComboBox>
 #include <stdexcept>
 
-#include "app/LimitedLineEdit.h"
 #include "app/Latin1.h"
+#include "app/LimitedLineEdit.h"
 #include "settings/Catalogue.h"
 
 namespace korvex::app {
 
 namespace {
 
-constexpr std::string_view kClockFields[] = {"Rtcyear", "Rtcmonth", "Rtcday", "Rtchour",
-                                             "Rtcmin"};
+constexpr std::string_view kClockFields[] = {"Rtcyear", "Rtcmonth", "Rtcday", "Rtchour", "Rtcmin"};
 
 template <typename Control>
 Control* findControl(QWidget& window, const SettingDef& def) {
     auto* control = window.findChild<Control*>(fromLatin1(def.name));
     if (!control) {
-        throw std::logic_error("no control of the right kind for setting " +
-                               std::string(def.name));
+        throw std::logic_error("no control of the right kind for setting " + std::string(def.name));
     }
     return control;
 }

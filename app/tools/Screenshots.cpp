@@ -1,0 +1,100 @@
+// korvex-screenshots: renders every page of the main window, every inner telemetry page, both
+// dialogs and the splash picture into PNG files, offscreen, for looking at the layout. With
+// --icon FILE SIZE it writes the application icon instead.
+
+#include <QApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <cstdio>
+
+#include "app/DeviceAccess.h"
+#include "app/FilterDialog.h"
+#include "app/MainWindow.h"
+#include "app/Pictures.h"
+#include "app/SpecialStringsDialog.h"
+#include "settings/Clock.h"
+
+namespace {
+
+QString fileNameOf(int number, QString caption) {
+    caption.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+    return QStringLiteral("%1-%2.png").arg(number, 2, 10, QLatin1Char('0')).arg(caption.toLower());
+}
+
+bool save(const QPixmap& picture, const QDir& folder, const QString& name) {
+    const QString path = folder.filePath(name);
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    if (arguments.size() == 4 && arguments[1] == QLatin1String("--icon")) {
+        return korvex::app::iconPicture(arguments[3].toInt()).save(arguments[2]) ? 0 : 1;
+    }
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "Usage: korvex-screenshots FOLDER | --icon FILE SIZE\n");
+        return 2;
+    }
+    QDir folder(arguments[1]);
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(arguments[1]));
+        return 1;
+    }
+
+    korvex::app::SimulatedDeviceAccess device;
+    const korvex::FixedClock clock({2024, 5, 17, 9, 5, 0});
+    korvex::app::MainWindowServices services;
+    services.device = &device;
+    services.clock = &clock;
+    korvex::app::MainWindow window(std::move(services));
+    window.show();
+    QApplication::processEvents();
+
+    bool ok = true;
+    QTabWidget& tabs = window.pageControl();
+    auto* inner = window.findChild<QTabWidget*>(QStringLiteral("PageControl2"));
+    int number = 1;
+    for (int tab = 0; tab < tabs.count(); ++tab) {
+        tabs.setCurrentIndex(tab);
+        if (tabs.widget(tab)->isAncestorOf(inner)) {
+            for (int page = 0; page < inner->count(); ++page) {
+                inner->setCurrentIndex(page);
+                QApplication::processEvents();
+                ok = save(window.grab(), folder,
+                          fileNameOf(number++, tabs.tabText(tab) + " " + inner->tabText(page))) &&
+                     ok;
+            }
+            inner->setCurrentIndex(0);
+            continue;
+        }
+        QApplication::processEvents();
+        ok = save(window.grab(), folder, fileNameOf(number++, tabs.tabText(tab))) && ok;
+    }
+    tabs.setCurrentIndex(0);
+
+    auto& specialStrings = window.specialStringsDialog();
+    specialStrings.show();
+    QApplication::processEvents();
+    ok = save(specialStrings.grab(), folder,
+              fileNameOf(number++, QStringLiteral("special strings"))) &&
+         ok;
+    specialStrings.hide();
+    auto& filter = window.filterDialog();
+    filter.show();
+    QApplication::processEvents();
+    ok = save(filter.grab(), folder, fileNameOf(number++, QStringLiteral("filter dialog"))) && ok;
+    filter.hide();
+    ok = save(korvex::app::splashPicture(), folder,
+              fileNameOf(number++, QStringLiteral("splash"))) &&
+         ok;
+    return ok ? 0 : 1;
+}
