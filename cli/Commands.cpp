@@ -6,6 +6,11 @@ namespace {
 
 const Command kCommands[] = {
     {"defaults", "-o FILE.cfg", "save the start-up settings as a configuration file", runDefaults},
+    {"check", "FILE.cfg", "check the settings of a configuration file as a write would", runCheck},
+    {"encode", "FILE.cfg -o IMAGE.bin [--time YYYY-MM-DDTHH:MM]",
+     "write the configuration image of a configuration file", runEncode},
+    {"decode", "IMAGE.bin -o FILE.cfg", "save the settings of a configuration image as a file",
+     runDecode},
 };
 
 }  // namespace

@@ -19,5 +19,8 @@ struct Command {
 std::span<const Command> commands();
 
 int runDefaults(const Arguments& arguments);
+int runCheck(const Arguments& arguments);
+int runEncode(const Arguments& arguments);
+int runDecode(const Arguments& arguments);
 
 }  // namespace korvex::cli
