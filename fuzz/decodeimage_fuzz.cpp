@@ -29,12 +29,15 @@ class SilentFeedback final : public korvex::Feedback {
     void setActionsEnabled(bool) override {}
 };
 
-// The bytes that a decode may look at: the version text and every field of the layout.
+// The bytes that a decode may look at: the version text and every field of the layout that is
+// decoded (not the zero byte after the station's SSID, not the clock fields).
 std::array<bool, korvex::kImageSize> readableBytes() {
     std::array<bool, korvex::kImageSize> readable{};
     std::fill_n(readable.begin() + 6, 5, true);
     for (const korvex::FieldRow& row : korvex::layout()) {
-        std::fill_n(readable.begin() + row.offset, row.width, true);
+        if (row.kind != korvex::RowKind::ZeroByte && row.kind != korvex::RowKind::ClockNumber) {
+            std::fill_n(readable.begin() + row.offset, row.width, true);
+        }
     }
     return readable;
 }
