@@ -6,6 +6,8 @@ namespace {
 
 const Command kCommands[] = {
     {"defaults", "-o FILE.cfg", "save the start-up settings as a configuration file", runDefaults},
+    {"ruf", "FILE.cfg FIRMWARE.hash -o OUT.ruf [--time YYYY-MM-DDTHH:MM]",
+     "build a remote update file from a configuration file and a firmware file", runRuf},
 };
 
 }  // namespace

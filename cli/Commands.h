@@ -19,5 +19,6 @@ struct Command {
 std::span<const Command> commands();
 
 int runDefaults(const Arguments& arguments);
+int runRuf(const Arguments& arguments);
 
 }  // namespace korvex::cli
