@@ -161,7 +161,10 @@ std::optional<std::string> ProfileFile::value(std::string_view section,
     if (!line) {
         return std::nullopt;
     }
-    return std::string(classify(lineText(*line)).value.substr(0, kMaxValueLength));
+    const auto replacement = replaced_.find(*line);
+    const std::string_view text =
+        replacement != replaced_.end() ? std::string_view(replacement->second) : lineText(*line);
+    return std::string(classify(text).value.substr(0, kMaxValueLength));
 }
 
 std::string ProfileFile::value(std::string_view section, std::string_view key,
