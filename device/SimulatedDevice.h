@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "device/DeviceLink.h"
+#include "device/FirmwareUpload.h"
 #include "device/HidReport.h"
 #include "device/Transport.h"
 #include "image/ConfigImage.h"
@@ -34,7 +35,7 @@ std::optional<SimulatedFault> simulatedFaultNamed(std::string_view name);
 class SimulatedDevice {
   public:
     static constexpr uint32_t kFreshFirmwareVersion = 110;
-    static constexpr size_t kFlashSize = 245760;
+    static constexpr size_t kFlashSize = kFirmwareSize;
     static constexpr uint8_t kErasedFlash = 0xFF;
 
     // A fresh device: its EEPROM holds the image of the start-up settings.
