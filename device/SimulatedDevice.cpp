@@ -104,10 +104,13 @@ std::optional<HidReport> SimulatedDevice::answer(const HidReport& request) {
     if (fault == SimulatedFault::Silent) {
         return std::nullopt;
     }
-    HidReport reply = serve(request);
     if (fault == SimulatedFault::Reject) {
-        reply.bytes[HidReport::kCommandAt] = kRefusal;
-    } else if (fault == SimulatedFault::BadSum) {
+        HidReport refusal;
+        refusal.bytes[HidReport::kCommandAt] = kRefusal;
+        return refusal;
+    }
+    HidReport reply = serve(request);
+    if (fault == SimulatedFault::BadSum) {
         reply.setStoredSum(static_cast<uint16_t>(reply.storedSum() + 1));
     }
     return reply;

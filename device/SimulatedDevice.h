@@ -23,7 +23,7 @@
 namespace korvex {
 
 enum class SimulatedFault {
-    Reject,  // the reply carries another command code
+    Reject,  // the request is refused: the reply carries another command code
     BadSum,  // a page-read reply whose PageSum does not match its data
     Silent,  // no reply at all: the reader's wait runs out
     Unplug,  // the device is gone: this exchange and every later one fails
