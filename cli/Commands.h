@@ -19,5 +19,9 @@ struct Command {
 std::span<const Command> commands();
 
 int runDefaults(const Arguments& arguments);
+int runRead(const Arguments& arguments);
+int runWrite(const Arguments& arguments);
+int runFirmware(const Arguments& arguments);
+int runVersion(const Arguments& arguments);
 
 }  // namespace korvex::cli
