@@ -6,6 +6,21 @@ namespace {
 
 const Command kCommands[] = {
     {"defaults", "-o FILE.cfg", "save the start-up settings as a configuration file", runDefaults},
+    {"check", "FILE.cfg", "check the settings of a configuration file as a write would", runCheck},
+    {"encode", "FILE.cfg -o IMAGE.bin [--time YYYY-MM-DDTHH:MM]",
+     "write the configuration image of a configuration file", runEncode},
+    {"decode", "IMAGE.bin -o FILE.cfg", "save the settings of a configuration image as a file",
+     runDecode},
+    {"ruf", "FILE.cfg FIRMWARE.hash -o OUT.ruf [--time YYYY-MM-DDTHH:MM]",
+     "build a remote update file from a configuration file and a firmware file", runRuf},
+    {"read", "-o FILE.cfg [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "read the device's configuration and save it as a configuration file", runRead},
+    {"write", "FILE.cfg [--time YYYY-MM-DDTHH:MM] [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "write a configuration file's settings to the device", runWrite},
+    {"firmware", "FILE.hash [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "upload a firmware file to the device", runFirmware},
+    {"version", "[--simulate DIR [--sim-fault KIND:PAGE]]", "show the device's firmware version",
+     runVersion},
 };
 
 }  // namespace

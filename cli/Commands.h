@@ -19,5 +19,13 @@ struct Command {
 std::span<const Command> commands();
 
 int runDefaults(const Arguments& arguments);
+int runCheck(const Arguments& arguments);
+int runEncode(const Arguments& arguments);
+int runDecode(const Arguments& arguments);
+int runRuf(const Arguments& arguments);
+int runRead(const Arguments& arguments);
+int runWrite(const Arguments& arguments);
+int runFirmware(const Arguments& arguments);
+int runVersion(const Arguments& arguments);
 
 }  // namespace korvex::cli

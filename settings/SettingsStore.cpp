@@ -9,16 +9,22 @@ namespace korvex {
 
 SettingsStore::SettingsStore() {
     for (const SettingDef& def : catalogue()) {
-        values_.emplace(std::string(def.name), Value{});
+        Value value;
+        value.kind = static_cast<int>(def.kind);
+        value.choiceCount = static_cast<int>(def.choices.size());
+        values_.emplace(std::string(def.name), std::move(value));
     }
 }
 
 const SettingsStore::Value& SettingsStore::slot(std::string_view name, int kind) const {
-    const SettingDef& def = settingDef(name);
-    if (static_cast<int>(def.kind) != kind) {
+    const auto found = values_.find(name);
+    if (found == values_.end()) {
+        throw std::logic_error("unknown setting " + std::string(name));
+    }
+    if (found->second.kind != kind) {
         throw std::logic_error("setting " + std::string(name) + " used as the wrong kind");
     }
-    return values_.find(name)->second;
+    return found->second;
 }
 
 SettingsStore::Value& SettingsStore::slot(std::string_view name, int kind) {
@@ -38,9 +44,8 @@ int SettingsStore::index(std::string_view name) const {
 }
 
 void SettingsStore::setIndex(std::string_view name, int index) {
-    const auto entries = static_cast<int>(settingDef(name).choices.size());
-    slot(name, static_cast<int>(SettingKind::Choice)).index =
-        index >= 0 && index < entries ? index : -1;
+    Value& value = slot(name, static_cast<int>(SettingKind::Choice));
+    value.index = index >= 0 && index < value.choiceCount ? index : -1;
 }
 
 bool SettingsStore::checked(std::string_view name) const {

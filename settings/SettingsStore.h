@@ -31,6 +31,9 @@ class SettingsStore final : public Settings {
         std::string text;
         int index = -1;
         bool checked = false;
+        // From the catalogue entry, kept here so that one lookup serves each access.
+        int kind = 0;
+        int choiceCount = 0;
         bool operator==(const Value&) const = default;
     };
     struct Hash {

@@ -1,0 +1,25 @@
+#pragma once
+// Steps that the image commands of korvex-cli share.
+
+#include <filesystem>
+#include <optional>
+
+#include "image/ConfigImage.h"
+#include "settings/Clock.h"
+#include "settings/Feedback.h"
+#include "settings/Settings.h"
+
+namespace korvex::cli {
+
+// What "Write config" does before it talks to the device: the clock fields from `clock` when
+// Uploadpctime is ticked, then EncodeConfigImage. Returns its result.
+bool encodeForWrite(ConfigImage& image, Settings& settings, Feedback& feedback, const Clock& clock);
+
+// The whole image written through a temporary file beside `path`, renamed over it at the end.
+// Returns false (and leaves no temporary file behind) when it cannot be written.
+bool writeImageFile(const ConfigImage& image, const std::filesystem::path& path);
+
+// The image held in `path`: nullopt when it cannot be read or does not hold exactly 6144 bytes.
+std::optional<ConfigImage> readImageFile(const std::filesystem::path& path);
+
+}  // namespace korvex::cli
