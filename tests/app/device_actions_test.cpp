@@ -1,0 +1,203 @@
+// "Write config", "Read config" and "Upload firmware" from the window's buttons against a
+// simulated device: log lines, progress bar, boxes, and the action buttons during an upload.
+
+#include <QProgressBar>
+#include <QtTest>
+
+#include "app/support/WindowRig.h"
+#include "support/TempDir.h"
+
+using korvex::app::BoxIcon;
+using korvex::testing::RecordingBoxes;
+using korvex::testing::WindowRig;
+
+namespace {
+
+const QString kFoundLine = QStringLiteral("Korvex Mini found, vid: Vid_0483, pid: A04B");
+
+// "PREFIX1/TOTAL" up to "PREFIXcount/TOTAL".
+QStringList pageLines(const char* prefix, int count, int total = 0) {
+    QStringList lines;
+    for (int page = 1; page <= count; ++page) {
+        lines << QStringLiteral("%1%2/%3")
+                     .arg(QString::fromLatin1(prefix))
+                     .arg(page)
+                     .arg(total > 0 ? total : count);
+    }
+    return lines;
+}
+
+// A chooser that notes, when the firmware dialog is asked for, whether each of the six action
+// buttons is enabled, and answers from its script.
+class ObservingChooser final : public korvex::testing::ScriptedFileChooser {
+  public:
+    std::optional<std::filesystem::path> openFile(
+        std::string_view filter, const std::filesystem::path& initialFolder) override {
+        for (auto* button : rig->actionButtons()) {
+            enabledDuringDialog.push_back(button->isEnabled());
+        }
+        return ScriptedFileChooser::openFile(filter, initialFolder);
+    }
+    WindowRig* rig = nullptr;
+    std::vector<bool> enabledDuringDialog;
+};
+
+std::filesystem::path firmwareFile(const korvex::testing::TempDir& folder, size_t size) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>(i * 7 + 1);
+    }
+    const auto path = folder / "fw.hash";
+    korvex::testing::writeFile(path, bytes);
+    return path;
+}
+
+}  // namespace
+
+class DeviceActionsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void writeThenReadBringsTheSettingsBack() {
+        WindowRig rig;
+        rig.settings().setText("Callsign", "SP3XYZ");
+        rig.settings().setIndex("Squelch", 6);
+        rig.settings().setText("Packet2rf_filter_callsign05", "DL1*");
+        rig.button("Button5").click();
+
+        const QStringList writeLog = QStringList{kFoundLine} + pageLines("Page written: ", 192) +
+                                     QStringList{"Eeprom write success"};
+        QCOMPARE(rig.logLines(), writeLog);
+        QCOMPARE(rig.window().progressBar().value(), 0);
+        QVERIFY(rig.boxes.boxes.empty());
+
+        rig.settings().setText("Callsign", "OTHER");
+        rig.settings().setIndex("Squelch", 0);
+        rig.settings().setText("Packet2rf_filter_callsign05", "");
+        rig.button("Button4").click();
+
+        const QStringList readLog = QStringList{kFoundLine} + pageLines("Page read: ", 192) +
+                                    QStringList{"Eeprom read success.", kFoundLine};
+        QCOMPARE(rig.logLines(), writeLog + readLog);
+        QCOMPARE(rig.window().progressBar().value(), 0);
+        QCOMPARE(rig.window().progressBar().maximum(), 192);
+        QCOMPARE(rig.boxes.boxes,
+                 (std::vector<RecordingBoxes::Box>{
+                     {BoxIcon::None, "Korvex Mini Configurator", "Firmware version: 1.10"}}));
+        QCOMPARE(rig.settings().text("Callsign"), std::string("SP3XYZ"));
+        QCOMPARE(rig.settings().index("Squelch"), 6);
+        QCOMPARE(rig.settings().text("Packet2rf_filter_callsign05"), std::string("DL1*"));
+    }
+
+    void aFailedCheckShowsItsBoxAndNeverOpensTheDevice() {
+        WindowRig rig;
+        rig.settings().setText("Ipaddr0", "256");
+        const auto requestsBefore = rig.device.device().requestCount();
+        rig.button("Button5").click();
+        QCOMPARE(rig.boxes.boxes,
+                 (std::vector<RecordingBoxes::Box>{{BoxIcon::Information, "Information",
+                                                    "IP Address - range error (0 - 255)."}}));
+        QVERIFY(rig.logLines().isEmpty());
+        QCOMPARE(rig.device.device().requestCount(), requestsBefore);
+    }
+
+    void aNonNumberShowsTheGeneralErrorBoxAndEndsTheAction() {
+        WindowRig rig;
+        rig.settings().setText("Txdelay", "12x");
+        rig.button("Button5").click();
+        QCOMPARE(rig.boxes.boxes,
+                 (std::vector<RecordingBoxes::Box>{{BoxIcon::Error, "Korvex Mini Configurator",
+                                                    "'12x' is not a valid integer value"}}));
+        QVERIFY(rig.logLines().isEmpty());
+        for (auto* button : rig.actionButtons()) {
+            QVERIFY(button->isEnabled());
+        }
+        // The window goes on: a corrected value writes.
+        rig.settings().setText("Txdelay", "300");
+        rig.button("Button5").click();
+        QCOMPARE(rig.logLines().last(), QStringLiteral("Eeprom write success"));
+    }
+
+    void uploadDisablesTheActionButtonsWhileItRuns() {
+        ObservingChooser chooser;
+        WindowRig rig(&chooser);
+        chooser.rig = &rig;
+        const auto firmware = firmwareFile(rig.programFolder, 100);
+        chooser.answer(firmware);
+        rig.button("Button3").click();
+
+        QCOMPARE(chooser.enabledDuringDialog, std::vector<bool>(6, false));
+        for (auto* button : rig.actionButtons()) {
+            QVERIFY(button->isEnabled());
+        }
+        QCOMPARE(chooser.requests.size(), size_t{1});
+        QCOMPARE(chooser.requests[0].initialFolder, rig.programFolder.path() / "firmware");
+        QCOMPARE(rig.logLines(), QStringList{kFoundLine} + pageLines("Page written: ", 4) +
+                                     QStringList{"Firmware upgrade success"});
+        const auto& flash = rig.device.device().flash();
+        const std::string sent = korvex::testing::readFile(firmware);
+        QVERIFY(std::equal(sent.begin(), sent.end(), flash.begin(),
+                           [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; }));
+        QCOMPARE(rig.window().progressBar().value(), 0);
+    }
+
+    void uploadEnablesTheButtonsAgainAfterAFailure_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("rejectThirdPage");
+        QTest::addColumn<QStringList>("lastLines");
+        QTest::addColumn<QString>("boxCaption");
+        QTest::newRow("page rejected")
+            << 100 << true
+            << (pageLines("Page written: ", 2, 4) + QStringList{"Page write error: 3/4"})
+            << QString();
+        QTest::newRow("file too long")
+            << 245761 << false << QStringList{kFoundLine} << QStringLiteral("File to long.");
+    }
+    void uploadEnablesTheButtonsAgainAfterAFailure() {
+        QFETCH(int, size);
+        QFETCH(bool, rejectThirdPage);
+        QFETCH(QStringList, lastLines);
+        QFETCH(QString, boxCaption);
+        ObservingChooser chooser;
+        WindowRig rig(&chooser);
+        chooser.rig = &rig;
+        chooser.answer(firmwareFile(rig.programFolder, static_cast<size_t>(size)));
+        if (rejectThirdPage) {
+            rig.device.device().armFault(korvex::SimulatedFault::Reject, 2);
+        }
+        rig.button("Button3").click();
+
+        QCOMPARE(chooser.enabledDuringDialog, std::vector<bool>(6, false));
+        for (auto* button : rig.actionButtons()) {
+            QVERIFY(button->isEnabled());
+        }
+        QCOMPARE(rig.logLines().mid(rig.logLines().size() - lastLines.size()), lastLines);
+        if (boxCaption.isEmpty()) {
+            QVERIFY(rig.boxes.boxes.empty());
+            QCOMPARE(rig.window().progressBar().value(), 2);
+        } else {
+            QCOMPARE(rig.boxes.boxes,
+                     (std::vector<RecordingBoxes::Box>{
+                         {BoxIcon::Information, boxCaption, "Firmware file error."}}));
+        }
+    }
+
+    void uploadWithoutADeviceShowsNoDialog() {
+        ObservingChooser chooser;
+        WindowRig rig(&chooser);
+        chooser.rig = &rig;
+        // The device goes off the bus at its next page request.
+        rig.device.device().armFault(korvex::SimulatedFault::Unplug, 0);
+        korvex::HidReport request;
+        request.bytes[korvex::HidReport::kCommandAt] =
+            static_cast<uint8_t>(korvex::DeviceCommand::ReadConfigPage);
+        rig.device.device().answer(request);
+        QVERIFY(rig.device.device().unplugged());
+        rig.button("Button3").click();
+        QVERIFY(chooser.requests.empty());
+        QCOMPARE(rig.logLines(), QStringList{"Korvex Mini not found."});
+    }
+};
+
+QTEST_MAIN(DeviceActionsTest)
+#include "device_actions_test.moc"

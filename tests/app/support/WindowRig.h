@@ -1,0 +1,57 @@
+#pragma once
+// A main window wired to test doubles: recorded message boxes, a scripted file chooser, a fixed
+// clock (2024-05-17 09:05 UTC), a simulated device in memory, a temporary program folder, and
+// dialogs that are recorded instead of shown.
+
+#include <QPushButton>
+#include <QStringList>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/DeviceAccess.h"
+#include "app/MainWindow.h"
+#include "app/WidgetSettings.h"
+#include "app/support/RecordingBoxes.h"
+#include "settings/Clock.h"
+#include "support/ScriptedFileChooser.h"
+#include "support/TempDir.h"
+
+class QDialog;
+
+namespace korvex::testing {
+
+struct WindowRig {
+    // `chooser` replaces the rig's own scripted chooser when given.
+    explicit WindowRig(FileChooser* chooser = nullptr);
+
+    app::MainWindow& window() { return *mainWindow; }
+    app::WidgetSettings& settings() { return mainWindow->settings(); }
+    QPushButton& button(const char* objectName);
+    // A widget of the main window or the filter dialog, found by its objectName.
+    template <typename Widget>
+    Widget& control(const char* objectName);
+    QStringList logLines() const;
+    // The six buttons of the top row, in the order Button4, 5, 3, 1, 2, 12.
+    std::vector<QPushButton*> actionButtons();
+
+    RecordingBoxes boxes;
+    ScriptedFileChooser chooser;
+    FixedClock clock{UtcDateTime{2024, 5, 17, 9, 5, 0}};
+    app::SimulatedDeviceAccess device{std::nullopt, [](std::chrono::milliseconds) {}};
+    TempDir programFolder;
+    std::vector<QDialog*> shownDialogs;
+    std::unique_ptr<app::MainWindow> mainWindow;
+};
+
+template <typename Widget>
+Widget& WindowRig::control(const char* objectName) {
+    auto* found = mainWindow->findChild<Widget*>(QString::fromLatin1(objectName));
+    if (!found) {
+        throw std::logic_error(std::string("no widget ") + objectName);
+    }
+    return *found;
+}
+
+}  // namespace korvex::testing
