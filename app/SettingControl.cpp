@@ -40,7 +40,8 @@ QWidget* makeEdit(const SettingDef& def, QWidget* parent) {
     auto* edit = new LimitedLineEdit(def.editLimit, parent);
     edit->setFixedHeight(kControlHeight);
     if (isWideEdit(def)) {
-        edit->setMinimumWidth(editWidthFor(12));
+        // Host names and the like show about 28 characters at least.
+        edit->setMinimumWidth(editWidthFor(def.editLimit > 0 ? std::min(def.editLimit, 28) : 28));
         edit->setMaximumWidth(editWidthFor(36));
     } else {
         edit->setFixedWidth(editWidthFor(std::max(def.editLimit, 2)));

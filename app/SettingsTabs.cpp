@@ -124,7 +124,7 @@ QWidget* wundergroundPage() {
     auto* page = new QWidget;
     auto* grid = pageGrid(*page);
     grid->addWidget(
-        group("WUnderground", "Weather reports to WeatherUnderground:", columns(2), page), 0, 0,
+        group("WUnderground", "Weather reports to WeatherUnderground:", columns(1), page), 0, 0,
         Qt::AlignTop);
     return page;
 }
