@@ -1,8 +1,11 @@
 #include "app/StartUp.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QSplashScreen>
 #include <QThread>
+#include <QWindow>
 #include <exception>
 #include <memory>
 #include <stdexcept>
@@ -19,9 +22,22 @@ namespace korvex::app {
 namespace {
 
 constexpr unsigned long kSplashPauseMs = 3000;
+constexpr qint64 kExposeWaitMs = 1000;
 
 std::filesystem::path pathOf(const QString& text) {
     return std::filesystem::path(text.toStdU16String());
+}
+
+// Waits (briefly) until the window system shows the splash, then paints it; no input is handled.
+void paintOnce(QWidget& splash) {
+    QElapsedTimer waited;
+    waited.start();
+    while (splash.windowHandle() && !splash.windowHandle()->isExposed() &&
+           waited.elapsed() < kExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
+    splash.repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 int startUp(QApplication& application) {
@@ -31,7 +47,7 @@ int startUp(QApplication& application) {
     auto splash = std::make_unique<QSplashScreen>(splashPicture(), Qt::WindowStaysOnTopHint);
     splash->setObjectName(QStringLiteral("SplashScreen"));
     splash->show();
-    splash->repaint();
+    paintOnce(*splash);
 
     std::unique_ptr<DeviceAccess> device;
     if (options.simulateFolder) {
@@ -44,6 +60,9 @@ int startUp(QApplication& application) {
     QThread::msleep(kSplashPauseMs);
     splash.reset();
 
+    if (const QScreen* screen = window.screen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
     window.show();
     return application.exec();
 }
