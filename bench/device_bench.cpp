@@ -9,9 +9,12 @@
 #include <optional>
 #include <string>
 
+#include "device/ConfigTransfer.h"
 #include "device/DeviceLink.h"
 #include "device/FirmwareUpload.h"
 #include "device/SimulatedDevice.h"
+#include "settings/SettingsStore.h"
+#include "settings/StartupState.h"
 
 namespace {
 
@@ -78,6 +81,28 @@ void BM_ConfigPagesWriteThenRead(benchmark::State& state) {
                                                      benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_ConfigPagesWriteThenRead)->Unit(benchmark::kMicrosecond);
+
+// "Write config" then "Read config" as the buttons run them: encode, 192 pages out, 192 pages in,
+// checksum, decode and the version query.
+void BM_WriteConfigThenReadConfig(benchmark::State& state) {
+    SimulatedDevice device{ConfigImage{}};
+    SimulatedBus bus;
+    bus.plug(device);
+    DeviceLink link(bus);
+    NullFeedback feedback;
+    const FixedClock clock(UtcDateTime{2024, 7, 9, 8, 5, 0});
+    SettingsStore settings;
+    applyStartupState(settings, clock);
+    ConfigImage outgoing;
+    ConfigImage incoming;
+    for (auto _ : state) {
+        if (!WriteConfig(link, outgoing, settings, feedback, clock) ||
+            !ReadConfig(link, incoming, settings, feedback)) {
+            state.SkipWithError("transfer failed");
+        }
+    }
+}
+BENCHMARK(BM_WriteConfigThenReadConfig)->Unit(benchmark::kMicrosecond);
 
 // "Upload firmware" with a 245760-byte file: the file read and 7680 page exchanges.
 void BM_FirmwareUploadLargest(benchmark::State& state) {
