@@ -16,7 +16,7 @@
 namespace korvex::testing {
 namespace {
 
-struct Run {
+struct CliRun {
     int status;
     std::string out;
     std::string err;
@@ -24,7 +24,7 @@ struct Run {
 
 class ImageCommands : public ::testing::Test {
   protected:
-    Run cli(const std::string& arguments) {
+    CliRun cli(const std::string& arguments) {
         const char* bin = std::getenv("KORVEX_BIN_DIR");
         const std::string program = std::string(bin != nullptr ? bin : "bin") + "/korvex-cli";
         const std::string command = "'" + program + "' " + arguments + " >'" +
@@ -59,16 +59,16 @@ class ImageCommands : public ::testing::Test {
 
 TEST_F(ImageCommands, DecodeCheckEncodeGiveBackTheSameImage) {
     writeImage("device.bin");
-    Run decoded = cli("decode " + path("device.bin") + " -o " + path("device.cfg"));
+    CliRun decoded = cli("decode " + path("device.bin") + " -o " + path("device.cfg"));
     ASSERT_EQ(decoded.status, 0) << decoded.err;
     EXPECT_EQ(decoded.err, "");
 
-    Run checked = cli("check " + path("device.cfg"));
+    CliRun checked = cli("check " + path("device.cfg"));
     EXPECT_EQ(checked.status, 0) << checked.err;
     EXPECT_EQ(checked.out, "OK\n");
 
-    Run encoded = cli("encode " + path("device.cfg") + " -o " + path("again.bin") +
-                      " --time 2024-03-09T14:07");
+    CliRun encoded = cli("encode " + path("device.cfg") + " -o " + path("again.bin") +
+                         " --time 2024-03-09T14:07");
     ASSERT_EQ(encoded.status, 0) << encoded.err;
     const std::string first = readFile(dir / "device.bin");
     const std::string again = readFile(dir / "again.bin");
@@ -86,12 +86,12 @@ TEST_F(ImageCommands, CheckAndEncodeReportTheFirstFailingSetting) {
     });
     ASSERT_EQ(cli("decode " + path("device.bin") + " -o " + path("bad.cfg")).status, 0);
 
-    Run checked = cli("check " + path("bad.cfg"));
+    CliRun checked = cli("check " + path("bad.cfg"));
     EXPECT_EQ(checked.status, 1);
     EXPECT_EQ(checked.out, "");
     EXPECT_EQ(checked.err, "TX delay - range error (200 - 1000).\n");
 
-    Run encoded = cli("encode " + path("bad.cfg") + " -o " + path("bad.bin"));
+    CliRun encoded = cli("encode " + path("bad.cfg") + " -o " + path("bad.bin"));
     EXPECT_EQ(encoded.status, 1);
     EXPECT_EQ(encoded.err, "TX delay - range error (200 - 1000).\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "bad.bin"));
@@ -105,14 +105,14 @@ TEST_F(ImageCommands, CheckRefusesACallsignTooLongForItsField) {
     ASSERT_NE(at, std::string::npos);
     cfg.replace(at, 15, "Callsign=SP5ABCD");
     writeFile(dir / "long.cfg", cfg);
-    Run checked = cli("check " + path("long.cfg"));
+    CliRun checked = cli("check " + path("long.cfg"));
     EXPECT_EQ(checked.status, 1);
     EXPECT_EQ(checked.err, "Callsign - too long (max. 6 characters).\n");
 }
 
 TEST_F(ImageCommands, DecodeRefusesWrongSizeBadChecksumAndOtherVersion) {
     writeFile(dir / "short.bin", std::string(6143, '\0'));
-    Run shortImage = cli("decode " + path("short.bin") + " -o " + path("x.cfg"));
+    CliRun shortImage = cli("decode " + path("short.bin") + " -o " + path("x.cfg"));
     EXPECT_EQ(shortImage.status, 1);
     EXPECT_NE(shortImage.err.find("6144"), std::string::npos) << shortImage.err;
 
@@ -120,12 +120,12 @@ TEST_F(ImageCommands, DecodeRefusesWrongSizeBadChecksumAndOtherVersion) {
     std::string bytes = readFile(dir / "device.bin");
     bytes[600] ^= 1;
     writeFile(dir / "sum.bin", bytes);
-    Run badSum = cli("decode " + path("sum.bin") + " -o " + path("x.cfg"));
+    CliRun badSum = cli("decode " + path("sum.bin") + " -o " + path("x.cfg"));
     EXPECT_EQ(badSum.status, 1);
     EXPECT_EQ(badSum.out, "Eeprom checksum error. Please reload configuration.\n");
 
     writeFile(dir / "zero.bin", std::string(kImageSize, '\0'));
-    Run old = cli("decode " + path("zero.bin") + " -o " + path("x.cfg"));
+    CliRun old = cli("decode " + path("zero.bin") + " -o " + path("x.cfg"));
     EXPECT_EQ(old.status, 1);
     EXPECT_EQ(old.err, "Uncompatible configuration version:\nDevice: \nConfigurator: v1.10\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "x.cfg"));
