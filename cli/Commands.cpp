@@ -11,6 +11,8 @@ const Command kCommands[] = {
      "write the configuration image of a configuration file", runEncode},
     {"decode", "IMAGE.bin -o FILE.cfg", "save the settings of a configuration image as a file",
      runDecode},
+    {"ruf", "FILE.cfg FIRMWARE.hash -o OUT.ruf [--time YYYY-MM-DDTHH:MM]",
+     "build a remote update file from a configuration file and a firmware file", runRuf},
 };
 
 }  // namespace

@@ -22,5 +22,6 @@ int runDefaults(const Arguments& arguments);
 int runCheck(const Arguments& arguments);
 int runEncode(const Arguments& arguments);
 int runDecode(const Arguments& arguments);
+int runRuf(const Arguments& arguments);
 
 }  // namespace korvex::cli

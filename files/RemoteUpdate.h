@@ -2,7 +2,11 @@
 // Remote update files (.ruf): the enciphered configuration image and a firmware image with a
 // CRC over both.
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <span>
+#include <vector>
 
 #include "image/ConfigImage.h"
 #include "settings/Clock.h"
@@ -11,6 +15,19 @@
 #include "settings/Settings.h"
 
 namespace korvex {
+
+// The layout: firmware length, CRC, filler up to kRemoteImageOffset, the enciphered image, then
+// the firmware image as it stands.
+inline constexpr size_t kMaxFirmwareSize = 245760;
+inline constexpr size_t kRemoteCrcOffset = 4;
+inline constexpr size_t kRemoteFillerOffset = 8;
+inline constexpr size_t kRemoteImageOffset = 512;
+inline constexpr size_t kRemoteFirmwareOffset = kRemoteImageOffset + kImageSize;  // 6656
+
+// The bytes of a remote update file for `image` and `firmware` (at most kMaxFirmwareSize
+// bytes), the filler drawn from a SeededRandom seeded with `seed`.
+std::vector<uint8_t> packRemoteUpdate(const ConfigImage& image, std::span<const uint8_t> firmware,
+                                      int64_t seed);
 
 // "Build remote update file": CopyPcTime when Uploadpctime is ticked, EncodeConfigImage into
 // `outgoing`, the firmware and destination dialogs, then the file. Returns true when written.

@@ -1,0 +1,114 @@
+// Saving and loading a whole configuration file, and the profile document's growth with the
+// number of keys.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "files/ConfigFile.h"
+#include "files/ProfileFile.h"
+#include "settings/SettingsStore.h"
+#include "settings/StartupState.h"
+#include "tests/support/RecordingFeedback.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using korvex::ProfileFile;
+
+korvex::SettingsStore startupSettings() {
+    korvex::SettingsStore settings;
+    korvex::applyStartupState(settings, korvex::FixedClock({2025, 1, 2, 3, 4, 5}));
+    return settings;
+}
+
+// A save into a new file each time: every key added, the file written and renamed into place.
+void BM_SaveNewConfigFile(benchmark::State& state) {
+    const korvex::testing::TempDir dir;
+    const auto settings = startupSettings();
+    korvex::testing::RecordingFeedback feedback;
+    for (auto _ : state) {
+        std::filesystem::remove(dir / "new.cfg");
+        benchmark::DoNotOptimize(korvex::saveConfigFile(settings, dir / "new.cfg", feedback));
+    }
+}
+BENCHMARK(BM_SaveNewConfigFile)->Unit(benchmark::kMicrosecond);
+
+// A save over an existing full file: read, every key replaced in place, written back.
+void BM_SaveOverConfigFile(benchmark::State& state) {
+    const korvex::testing::TempDir dir;
+    const auto settings = startupSettings();
+    korvex::testing::RecordingFeedback feedback;
+    korvex::saveConfigFile(settings, dir / "full.cfg", feedback);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(korvex::saveConfigFile(settings, dir / "full.cfg", feedback));
+    }
+}
+BENCHMARK(BM_SaveOverConfigFile)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadConfigFile(benchmark::State& state) {
+    const korvex::testing::TempDir dir;
+    korvex::testing::RecordingFeedback feedback;
+    korvex::saveConfigFile(startupSettings(), dir / "full.cfg", feedback);
+    korvex::SettingsStore settings;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(korvex::loadConfigFile(settings, dir / "full.cfg", feedback));
+    }
+}
+BENCHMARK(BM_LoadConfigFile)->Unit(benchmark::kMicrosecond);
+
+// A document of `keys` entries spread over sections of 64 keys.
+std::string profileText(int64_t keys) {
+    std::string text;
+    for (int64_t i = 0; i < keys; ++i) {
+        if (i % 64 == 0) {
+            text += "[Section" + std::to_string(i / 64) + "]\r\n";
+        }
+        text += "Key" + std::to_string(i) + "=value of key " + std::to_string(i) + "\r\n";
+    }
+    return text;
+}
+
+// Parse once, then look up every key.
+void BM_ProfileRead(benchmark::State& state) {
+    const std::string text = profileText(state.range(0));
+    for (auto _ : state) {
+        const ProfileFile profile(text);
+        for (int64_t i = 0; i < state.range(0); ++i) {
+            benchmark::DoNotOptimize(
+                profile.value("section" + std::to_string(i / 64), "key" + std::to_string(i)));
+        }
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ProfileRead)->RangeMultiplier(4)->Range(256, 65536)->Complexity();
+
+// Write every key into an empty document, then serialise it.
+void BM_ProfileWrite(benchmark::State& state) {
+    for (auto _ : state) {
+        ProfileFile profile;
+        for (int64_t i = 0; i < state.range(0); ++i) {
+            profile.setValue("Section" + std::to_string(i / 64), "Key" + std::to_string(i),
+                             "value of key " + std::to_string(i));
+        }
+        benchmark::DoNotOptimize(profile.text());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ProfileWrite)->RangeMultiplier(4)->Range(256, 65536)->Complexity();
+
+// Replace every key of an existing document in place, then serialise it.
+void BM_ProfileUpdate(benchmark::State& state) {
+    const std::string text = profileText(state.range(0));
+    for (auto _ : state) {
+        ProfileFile profile(text);
+        for (int64_t i = 0; i < state.range(0); ++i) {
+            profile.setValue("Section" + std::to_string(i / 64), "Key" + std::to_string(i), "new");
+        }
+        benchmark::DoNotOptimize(profile.text());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ProfileUpdate)->RangeMultiplier(4)->Range(256, 65536)->Complexity();
+
+}  // namespace
