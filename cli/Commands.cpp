@@ -13,6 +13,14 @@ const Command kCommands[] = {
      runDecode},
     {"ruf", "FILE.cfg FIRMWARE.hash -o OUT.ruf [--time YYYY-MM-DDTHH:MM]",
      "build a remote update file from a configuration file and a firmware file", runRuf},
+    {"read", "-o FILE.cfg [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "read the device's configuration and save it as a configuration file", runRead},
+    {"write", "FILE.cfg [--time YYYY-MM-DDTHH:MM] [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "write a configuration file's settings to the device", runWrite},
+    {"firmware", "FILE.hash [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "upload a firmware file to the device", runFirmware},
+    {"version", "[--simulate DIR [--sim-fault KIND:PAGE]]", "show the device's firmware version",
+     runVersion},
 };
 
 }  // namespace

@@ -23,5 +23,9 @@ int runCheck(const Arguments& arguments);
 int runEncode(const Arguments& arguments);
 int runDecode(const Arguments& arguments);
 int runRuf(const Arguments& arguments);
+int runRead(const Arguments& arguments);
+int runWrite(const Arguments& arguments);
+int runFirmware(const Arguments& arguments);
+int runVersion(const Arguments& arguments);
 
 }  // namespace korvex::cli

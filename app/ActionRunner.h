@@ -1,0 +1,22 @@
+#pragma once
+// Runs every button action of the window. A number setting that is not a number ends the action
+// with "'TEXT' is not a valid integer value" in the general error box; any other failure that
+// escapes an action is shown there too, and the action buttons are usable again afterwards.
+
+#include <functional>
+
+#include "settings/Feedback.h"
+
+namespace korvex::app {
+
+class ActionRunner {
+  public:
+    explicit ActionRunner(Feedback& feedback) : feedback_(feedback) {}
+    // Returns true when the action ran to its end without an exception.
+    bool run(const std::function<void()>& action) const;
+
+  private:
+    Feedback& feedback_;
+};
+
+}  // namespace korvex::app

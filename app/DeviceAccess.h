@@ -1,0 +1,55 @@
+#pragma once
+// Where the window's device link leads: the real device over hidapi, or a simulated device kept
+// in a folder (KORVEX_SIMULATE=DIR or --simulate DIR) so that the configurator can be shown and
+// tested without hardware.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "device/DeviceLink.h"
+#include "device/SimulatedDevice.h"
+
+namespace korvex::app {
+
+class DeviceAccess {
+  public:
+    virtual ~DeviceAccess() = default;
+    virtual DeviceLink& link() = 0;
+    // Around every device action: a simulated device is loaded before and kept after it.
+    virtual void actionStarting() {}
+    virtual void actionFinished() {}
+};
+
+// The Korvex Mini on the USB bus.
+class HidDeviceAccess final : public DeviceAccess {
+  public:
+    HidDeviceAccess();
+    ~HidDeviceAccess() override;
+    DeviceLink& link() override { return *link_; }
+
+  private:
+    std::unique_ptr<TransportProvider> provider_;
+    std::unique_ptr<DeviceLink> link_;
+};
+
+// One simulated device plugged in; with a folder its EEPROM and flash persist there between
+// actions (and runs), without one it lives in memory only.
+class SimulatedDeviceAccess final : public DeviceAccess {
+  public:
+    explicit SimulatedDeviceAccess(std::optional<std::filesystem::path> folder = std::nullopt,
+                                   SimulatedBus::Waiter waiter = {});
+    DeviceLink& link() override { return *link_; }
+    void actionStarting() override;
+    void actionFinished() override;
+
+    SimulatedDevice& device() { return device_; }
+
+  private:
+    std::optional<std::filesystem::path> folder_;
+    SimulatedDevice device_;
+    SimulatedBus bus_;
+    std::unique_ptr<DeviceLink> link_;
+};
+
+}  // namespace korvex::app

@@ -1,0 +1,55 @@
+#include "app/DialogFileChooser.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include "app/Latin1.h"
+
+namespace korvex::app {
+
+QString qtNameFilter(std::string_view filter) {
+    const QStringList parts = fromLatin1(filter).split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        const QString bracketed = QStringLiteral("(%1)").arg(pattern);
+        entries.append(description.contains(bracketed)
+                           ? description
+                           : QStringLiteral("%1 %2").arg(description, bracketed));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+std::optional<std::filesystem::path> DialogFileChooser::openFile(
+    std::string_view filter, const std::filesystem::path& initialFolder) {
+    return show(FileDialogRequest::Mode::Open, filter, initialFolder, {});
+}
+
+std::optional<std::filesystem::path> DialogFileChooser::saveFile(
+    std::string_view filter, const std::filesystem::path& initialFolder,
+    std::string_view proposedName) {
+    return show(FileDialogRequest::Mode::Save, filter, initialFolder, proposedName);
+}
+
+std::optional<std::filesystem::path> DialogFileChooser::show(
+    FileDialogRequest::Mode mode, std::string_view filter,
+    const std::filesystem::path& initialFolder, std::string_view proposedName) {
+    const QString key =
+        QString::number(static_cast<int>(mode)) + QLatin1Char('\n') + fromLatin1(filter);
+    FileDialogRequest request;
+    request.mode = mode;
+    request.nameFilter = qtNameFilter(filter);
+    request.folder = QString::fromStdU16String(initialFolder.u16string());
+    request.proposedName = lastChosenName_.value(key, fromLatin1(proposedName));
+
+    const auto chosen = runner_.run(request);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    lastChosenName_.insert(key, QFileInfo(*chosen).fileName());
+    return std::filesystem::path(chosen->toStdU16String());
+}
+
+}  // namespace korvex::app

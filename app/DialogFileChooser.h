@@ -1,0 +1,39 @@
+#pragma once
+// The FileChooser of the window: converts the core's "Description|*.ext" filters to Qt's form,
+// starts every dialog in the folder the action names, and proposes the name last chosen in the
+// same kind of dialog (a save proposes the core's name until the first save).
+
+#include <QHash>
+#include <QString>
+
+#include "app/FileDialogRunner.h"
+#include "settings/FileChooser.h"
+
+namespace korvex::app {
+
+class DialogFileChooser final : public FileChooser {
+  public:
+    explicit DialogFileChooser(FileDialogRunner& runner) : runner_(runner) {}
+
+    std::optional<std::filesystem::path> openFile(
+        std::string_view filter, const std::filesystem::path& initialFolder) override;
+    std::optional<std::filesystem::path> saveFile(std::string_view filter,
+                                                  const std::filesystem::path& initialFolder,
+                                                  std::string_view proposedName) override;
+
+  private:
+    std::optional<std::filesystem::path> show(FileDialogRequest::Mode mode,
+                                              std::string_view filter,
+                                              const std::filesystem::path& initialFolder,
+                                              std::string_view proposedName);
+
+    FileDialogRunner& runner_;
+    // The file name last chosen, per dialog mode and filter.
+    QHash<QString, QString> lastChosenName_;
+};
+
+// "Desc|*.ext" (pairs separated by '|') becomes "Desc (*.ext)" (entries separated by ";;"); a
+// description that already names its pattern in brackets is kept as it stands.
+QString qtNameFilter(std::string_view filter);
+
+}  // namespace korvex::app

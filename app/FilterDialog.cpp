@@ -1,0 +1,101 @@
+#include "app/FilterDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/Latin1.h"
+#include "app/SettingControl.h"
+#include "settings/Catalogue.h"
+
+namespace korvex::app {
+
+namespace {
+
+constexpr int kRulesPerColumn = 6;
+constexpr int kColumnLeft[] = {6, 220};
+constexpr int kHeadingTop = 6;
+constexpr int kFirstRuleTop = 24;
+constexpr int kRulePitch = 24;
+
+// Left edge and width of each cell of a rule row, relative to its column.
+struct Cell {
+    int left;
+    int width;
+};
+constexpr Cell kNumberCell = {0, 20};
+constexpr Cell kCallsignCell = {22, 62};
+constexpr Cell kDashCell = {86, 8};
+constexpr Cell kSsidCell = {96, 26};
+constexpr Cell kTypeCell = {126, 84};
+
+QLabel* placeLabel(const QString& text, int left, int top, int width, QWidget* parent,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    label->setGeometry(left, top, width, kControlHeight);
+    return label;
+}
+
+Cell cellOf(const SettingDef& def) {
+    switch (def.column) {
+        case 0:
+            return kCallsignCell;
+        case 1:
+            return kSsidCell;
+        default:
+            return kTypeCell;
+    }
+}
+
+}  // namespace
+
+FilterDialog::FilterDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("APRS-IS packets to RF filter"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(433, 271);
+
+    for (const auto& def : catalogue()) {
+        if (def.window != SettingWindow::FilterDialog) {
+            continue;
+        }
+        const int column = def.row / kRulesPerColumn;
+        const int left = kColumnLeft[column];
+        const int top = kFirstRuleTop + (def.row % kRulesPerColumn) * kRulePitch;
+        const Cell cell = cellOf(def);
+        if (def.row % kRulesPerColumn == 0) {
+            placeLabel(fromLatin1(def.label), left + cell.left, kHeadingTop - 4, cell.width + 20,
+                       this);
+        }
+        if (def.column == 0) {
+            placeLabel(QStringLiteral("%1:").arg(def.row + 1), left + kNumberCell.left, top,
+                       kNumberCell.width, this, Qt::AlignRight | Qt::AlignVCenter);
+            placeLabel(QStringLiteral("-"), left + kDashCell.left, top, kDashCell.width, this,
+                       Qt::AlignCenter);
+        }
+        QWidget* control = makeSettingControl(def, this, false);
+        control->setGeometry(left + cell.left, top, cell.width, kControlHeight);
+        control->setFixedSize(cell.width, kControlHeight);
+    }
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setDefault(true);
+    ok->setGeometry(179, 172, 75, 25);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* order = new QLabel(
+        QStringLiteral("Order of entries is important, if you deny/allow something in previous "
+                       "field, it will not be tested in next fields, comparison stops when pattern "
+                       "match is found."),
+        this);
+    order->setTextFormat(Qt::PlainText);
+    order->setWordWrap(true);
+    order->setGeometry(8, 204, 417, 32);
+    placeLabel(QStringLiteral("* wildcards are supported in APRS-IS packets to RF filter."), 8, 242,
+               417, this);
+}
+
+}  // namespace korvex::app

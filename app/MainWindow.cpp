@@ -1,0 +1,202 @@
+#include "app/MainWindow.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "app/ActionRunner.h"
+#include "app/ConfiguratorActions.h"
+#include "app/DeviceAccess.h"
+#include "app/DialogFileChooser.h"
+#include "app/FilterDialog.h"
+#include "app/Latin1.h"
+#include "app/QtFileDialogRunner.h"
+#include "app/QtMessageBoxes.h"
+#include "app/SpecialStringsDialog.h"
+#include "app/WidgetFeedback.h"
+#include "app/WidgetSettings.h"
+#include "settings/Clock.h"
+#include "settings/Presets.h"
+#include "settings/StartupState.h"
+#include "settings/Version.h"
+
+namespace korvex::app {
+
+namespace {
+
+// Client area and the places of its parts.
+constexpr QSize kClientSize(735, 413);
+constexpr QRect kPageControlPlace(7, 56, 721, 249);
+constexpr QRect kLogPanePlace(7, 307, 721, 73);
+constexpr int kProgressBarHeight = 20;
+constexpr int kActionGroupHeight = 49;
+
+QPushButton* actionButton(const char* objectName, const char* text, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
+QGroupBox* actionGroup(const char* caption, std::initializer_list<QPushButton*> buttons,
+                       QWidget* parent) {
+    auto* group = new QGroupBox(QString::fromLatin1(caption), parent);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 2, 6, 4);
+    row->setSpacing(6);
+    for (auto* button : buttons) {
+        button->setParent(group);
+        row->addWidget(button);
+    }
+    return group;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowServices services)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                  Qt::WindowCloseButtonHint),
+      services_(std::move(services)) {
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(kClientSize);
+    QFont windowFont = font();
+    windowFont.setPointSize(8);
+    setFont(windowFont);
+
+    buildActionGroups();
+
+    pageControl_ = new QTabWidget(this);
+    pageControl_->setObjectName(QStringLiteral("PageControl1"));
+    pageControl_->setGeometry(kPageControlPlace);
+    tabButtons_ = buildSettingsTabs(*pageControl_);
+
+    logPane_ = new QPlainTextEdit(this);
+    logPane_->setObjectName(QStringLiteral("Memo1"));
+    logPane_->setGeometry(kLogPanePlace);
+    logPane_->setReadOnly(true);
+    logPane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    logPane_->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setGeometry(0, kClientSize.height() - kProgressBarHeight, kClientSize.width(),
+                              kProgressBarHeight);
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+
+    // The dialogs come after the main window's own controls, the special strings card first.
+    specialStrings_ = new SpecialStringsDialog(this);
+    filter_ = new FilterDialog(this);
+
+    if (!services_.boxes) {
+        ownBoxes_ = std::make_unique<QtMessageBoxes>(this);
+        services_.boxes = ownBoxes_.get();
+    }
+    if (!services_.fileChooser) {
+        ownDialogRunner_ = std::make_unique<QtFileDialogRunner>(this);
+        ownChooser_ = std::make_unique<DialogFileChooser>(*ownDialogRunner_);
+        services_.fileChooser = ownChooser_.get();
+    }
+    if (!services_.clock) {
+        ownClock_ = std::make_unique<SystemClock>();
+        services_.clock = ownClock_.get();
+    }
+    if (!services_.device) {
+        ownDevice_ = std::make_unique<HidDeviceAccess>();
+        services_.device = ownDevice_.get();
+    }
+    if (services_.programFolder.empty()) {
+        services_.programFolder =
+            std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
+    }
+    if (!services_.showDialog) {
+        services_.showDialog = [](QDialog& dialog) { dialog.exec(); };
+    }
+
+    settings_ = std::make_unique<WidgetSettings>(*this, *filter_);
+    feedback_ = std::make_unique<WidgetFeedback>(
+        *logPane_, *progressBar_,
+        QList<QAbstractButton*>{readConfigButton_, writeConfigButton_, uploadFirmwareButton_,
+                                saveToFileButton_, readFromFileButton_, remoteUpdateButton_},
+        *services_.boxes);
+    runner_ = std::make_unique<ActionRunner>(*feedback_);
+    actions_ = std::make_unique<ConfiguratorActions>(*settings_, *feedback_,
+                                                     *services_.fileChooser, *services_.clock,
+                                                     *services_.device, services_.programFolder);
+
+    applyStartupState(*settings_, *services_.clock);
+    connectButtons();
+    setWindowTitle(fromLatin1(kApplicationName) + QLatin1Char(' ') + fromLatin1(kVersionText));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildActionGroups() {
+    readConfigButton_ = actionButton("Button4", "Read config", this);
+    writeConfigButton_ = actionButton("Button5", "Write config", this);
+    uploadFirmwareButton_ = actionButton("Button3", "Upload firmware", this);
+    saveToFileButton_ = actionButton("Button1", "Save to file", this);
+    readFromFileButton_ = actionButton("Button2", "Read from file", this);
+    remoteUpdateButton_ = actionButton("Button12", "Build remote update file", this);
+
+    auto* connection = actionGroup(
+        "Connection:", {readConfigButton_, writeConfigButton_, uploadFirmwareButton_}, this);
+    auto* importExport = actionGroup("Configuration import/export:",
+                                     {saveToFileButton_, readFromFileButton_}, this);
+    auto* remote = actionGroup("Remote update", {remoteUpdateButton_}, this);
+
+    int left = 8;
+    for (auto* group : {connection, importExport, remote}) {
+        const int width = group->sizeHint().width() + 8;
+        group->setGeometry(left, 2, width, kActionGroupHeight);
+        left += width + 8;
+    }
+}
+
+void MainWindow::connectButtons() {
+    connect(readConfigButton_, &QPushButton::clicked, this,
+            [this] { run(&ConfiguratorActions::readConfig); });
+    connect(writeConfigButton_, &QPushButton::clicked, this,
+            [this] { run(&ConfiguratorActions::writeConfig); });
+    connect(uploadFirmwareButton_, &QPushButton::clicked, this,
+            [this] { run(&ConfiguratorActions::uploadFirmware); });
+    connect(saveToFileButton_, &QPushButton::clicked, this,
+            [this] { run(&ConfiguratorActions::saveToFile); });
+    connect(readFromFileButton_, &QPushButton::clicked, this,
+            [this] { run(&ConfiguratorActions::readFromFile); });
+    connect(remoteUpdateButton_, &QPushButton::clicked, this,
+            [this] { run(&ConfiguratorActions::buildRemoteUpdateFile); });
+
+    connect(tabButtons_.specialStrings, &QPushButton::clicked, this,
+            [this] { services_.showDialog(*specialStrings_); });
+    connect(tabButtons_.filterSetup, &QPushButton::clicked, this,
+            [this] { services_.showDialog(*filter_); });
+
+    for (int channel = 1; channel <= tabButtons_.analogPresets.size(); ++channel) {
+        connect(tabButtons_.analogPresets[channel - 1], &QPushButton::clicked, this,
+                [this, channel] { runner_->run([&] { applyAnalogPreset(*settings_, channel); }); });
+    }
+    for (int channel = 1; channel <= tabButtons_.digitalPresets.size(); ++channel) {
+        connect(tabButtons_.digitalPresets[channel - 1], &QPushButton::clicked, this,
+                [this, channel] { runner_->run([&] { applyDigitalPreset(*settings_, channel); }); });
+    }
+
+    for (const char* name : {"Uploadpctime", "Ntp_enable"}) {
+        auto* box = findChild<QCheckBox*>(QString::fromLatin1(name));
+        connect(box, &QCheckBox::clicked, this, [this] { settings_->applyClockFieldsRule(); });
+    }
+}
+
+void MainWindow::run(void (ConfiguratorActions::*action)()) {
+    runner_->run([&] { (actions_.get()->*action)(); });
+}
+
+}  // namespace korvex::app

@@ -1,0 +1,94 @@
+#pragma once
+// The main window: the three groups of action buttons, the setting pages, the log pane and the
+// progress bar. It creates the two dialogs, owns the settings through its controls and runs
+// every button action through one ActionRunner.
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/SettingsTabs.h"
+
+class QDialog;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+
+namespace korvex {
+class Clock;
+class FileChooser;
+}  // namespace korvex
+
+namespace korvex::app {
+
+class ActionRunner;
+class ConfiguratorActions;
+class DeviceAccess;
+class FileDialogRunner;
+class FilterDialog;
+class MessageBoxes;
+class SpecialStringsDialog;
+class WidgetFeedback;
+class WidgetSettings;
+
+// What the window talks to; each left empty takes the real thing (message boxes, file dialogs,
+// the computer's clock, the device over hidapi, the program's own folder).
+struct MainWindowServices {
+    MessageBoxes* boxes = nullptr;
+    FileChooser* fileChooser = nullptr;
+    const Clock* clock = nullptr;
+    DeviceAccess* device = nullptr;
+    std::filesystem::path programFolder;
+    // Shows a dialog modally; tests replace it so that nothing blocks.
+    std::function<void(QDialog&)> showDialog;
+};
+
+class MainWindow final : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MainWindow(MainWindowServices services = {});
+    ~MainWindow() override;
+
+    WidgetSettings& settings() { return *settings_; }
+    ConfiguratorActions& actions() { return *actions_; }
+    SpecialStringsDialog& specialStringsDialog() { return *specialStrings_; }
+    FilterDialog& filterDialog() { return *filter_; }
+    QTabWidget& pageControl() { return *pageControl_; }
+    QPlainTextEdit& logPane() { return *logPane_; }
+    QProgressBar& progressBar() { return *progressBar_; }
+
+  private:
+    void buildActionGroups();
+    void connectButtons();
+    // Runs one button action through the action runner.
+    void run(void (ConfiguratorActions::*action)());
+
+    MainWindowServices services_;
+    std::unique_ptr<MessageBoxes> ownBoxes_;
+    std::unique_ptr<FileDialogRunner> ownDialogRunner_;
+    std::unique_ptr<FileChooser> ownChooser_;
+    std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<DeviceAccess> ownDevice_;
+
+    QPushButton* readConfigButton_ = nullptr;      // Button4
+    QPushButton* writeConfigButton_ = nullptr;     // Button5
+    QPushButton* uploadFirmwareButton_ = nullptr;  // Button3
+    QPushButton* saveToFileButton_ = nullptr;      // Button1
+    QPushButton* readFromFileButton_ = nullptr;    // Button2
+    QPushButton* remoteUpdateButton_ = nullptr;    // Button12
+    QTabWidget* pageControl_ = nullptr;
+    SettingsTabButtons tabButtons_;
+    QPlainTextEdit* logPane_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    SpecialStringsDialog* specialStrings_ = nullptr;
+    FilterDialog* filter_ = nullptr;
+
+    std::unique_ptr<WidgetSettings> settings_;
+    std::unique_ptr<WidgetFeedback> feedback_;
+    std::unique_ptr<ActionRunner> runner_;
+    std::unique_ptr<ConfiguratorActions> actions_;
+};
+
+}  // namespace korvex::app

@@ -1,0 +1,21 @@
+#pragma once
+// Message boxes shown as QMessageBox dialogs over a parent window.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "app/MessageBoxes.h"
+
+namespace korvex::app {
+
+class QtMessageBoxes final : public MessageBoxes {
+  public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    void show(BoxIcon icon, const QString& caption, const QString& text) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace korvex::app

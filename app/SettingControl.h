@@ -1,0 +1,25 @@
+#pragma once
+// The control that holds one setting, made from its catalogue entry: an edit field with its
+// typing limit, a drop-down list with its entries, or a check box. Its objectName is the
+// setting's name and its tool tip the setting's hint. Values are put in by the start-up state.
+
+#include <QWidget>
+
+#include "settings/Catalogue.h"
+
+namespace korvex::app {
+
+// Height of the compact edit fields and lists on the settings pages.
+inline constexpr int kControlHeight = 20;
+
+// Whether the setting is an edit field for a long text, which takes the row's remaining width.
+bool isWideEdit(const SettingDef& def);
+
+// withText: a check box carries the setting's label as its text (false inside a table, where the
+// label is the column heading).
+QWidget* makeSettingControl(const SettingDef& def, QWidget* parent, bool withText = true);
+
+// Width of an edit field that shows `characters` typical characters.
+int editWidthFor(const QWidget& edit, int characters);
+
+}  // namespace korvex::app

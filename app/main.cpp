@@ -1,0 +1,18 @@
+// korvex-configurator: the desktop configurator of the Korvex Mini.
+
+#include <QApplication>
+
+#include "app/Latin1.h"
+#include "app/Pictures.h"
+#include "app/QtMessageBoxes.h"
+#include "app/StartUp.h"
+#include "settings/Version.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(korvex::app::fromLatin1(korvex::kApplicationName));
+    QApplication::setDesktopFileName(QStringLiteral("korvex-configurator"));
+    QApplication::setWindowIcon(korvex::app::applicationIcon());
+    korvex::app::QtMessageBoxes boxes;
+    return korvex::app::runConfigurator(application, boxes);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The device a korvex-cli command talks to: the attached Korvex Mini over hidapi, or with
+// --simulate DIR a simulated one kept in DIR, with --sim-fault KIND:PAGE armed on it.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "cli/Arguments.h"
+#include "device/DeviceLink.h"
+#include "device/SimulatedDevice.h"
+
+namespace korvex::cli {
+
+class DeviceChoice {
+  public:
+    // Throws UsageError for a malformed --sim-fault or one without --simulate.
+    explicit DeviceChoice(const Arguments& arguments);
+
+    DeviceLink& link() { return *link_; }
+    // Stores what the simulated device now holds back into its folder; nothing for the real one.
+    void keep() const;
+
+  private:
+    std::optional<std::filesystem::path> folder_;
+    std::unique_ptr<SimulatedDevice> simulated_;
+    std::unique_ptr<TransportProvider> provider_;
+    std::unique_ptr<DeviceLink> link_;
+};
+
+}  // namespace korvex::cli

@@ -1,0 +1,87 @@
+#include "device/DeviceLink.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace korvex {
+
+DeviceLink::DeviceLink(TransportProvider& provider, std::chrono::milliseconds replyTimeout)
+    : provider_(provider), replyTimeout_(replyTimeout) {}
+
+bool DeviceLink::OpenDevice(Feedback& feedback) {
+    CloseDevice();
+    const auto interfaces = provider_.enumerate();
+    const auto korvex =
+        std::find_if(interfaces.begin(), interfaces.end(), [](const DeviceInterface& candidate) {
+            return candidate.vendorId == kKorvexVendorId && candidate.productId == kKorvexProductId;
+        });
+    if (korvex == interfaces.end()) {
+        feedback.log("Korvex Mini not found.");
+        return false;
+    }
+    transport_ = provider_.open(*korvex);
+    feedback.log("Korvex Mini found, vid: Vid_0483, pid: A04B");
+    if (!transport_) {
+        feedback.log(
+            "Korvex Mini could not be opened (no permission?). Install the udev rule: see README.");
+    }
+    return true;
+}
+
+void DeviceLink::CloseDevice() {
+    transport_.reset();
+}
+
+bool DeviceLink::exchange(const HidReport& request, HidReport& reply) {
+    if (!transport_ || !transport_->write(request) || !transport_->read(reply, replyTimeout_)) {
+        return false;
+    }
+    return reply.command() == request.command();
+}
+
+bool DeviceLink::writePage(DeviceCommand command, uint16_t page,
+                           std::span<const uint8_t, kReportDataSize> data) {
+    HidReport request;
+    request.setCommand(command);
+    request.setPage(page);
+    std::copy(data.begin(), data.end(), request.data().begin());
+    request.setStoredSum(PageSum(data));
+    HidReport reply;
+    return exchange(request, reply);
+}
+
+bool DeviceLink::WriteConfigPage(uint16_t page, std::span<const uint8_t, kReportDataSize> data) {
+    return writePage(DeviceCommand::WriteConfigPage, page, data);
+}
+
+bool DeviceLink::WriteFirmwarePage(uint16_t page, std::span<const uint8_t, kReportDataSize> data) {
+    return writePage(DeviceCommand::WriteFirmwarePage, page, data);
+}
+
+bool DeviceLink::ReadConfigPage(uint16_t page, std::span<uint8_t, kReportDataSize> destination) {
+    HidReport request;
+    request.setCommand(DeviceCommand::ReadConfigPage);
+    request.setPage(page);
+    HidReport reply;
+    if (!exchange(request, reply) || !reply.sumMatches()) {
+        return false;
+    }
+    const auto data = reply.data();
+    std::copy(data.begin(), data.end(), destination.begin());
+    return true;
+}
+
+bool DeviceLink::QueryFirmwareVersion(Feedback& feedback) {
+    HidReport request;
+    request.setCommand(DeviceCommand::QueryVersion);
+    HidReport reply;
+    if (!exchange(request, reply)) {
+        return false;
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "Firmware version: %.2f", reply.version() * 0.01);
+    feedback.plainMessage(text);
+    return true;
+}
+
+}  // namespace korvex

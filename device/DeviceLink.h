@@ -1,0 +1,49 @@
+#pragma once
+// The connection to the Korvex Mini: finding it among the HID interfaces, opening and closing
+// it, and the four report exchanges. Every device action opens the link and closes it again.
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "device/HidReport.h"
+#include "device/Transport.h"
+#include "settings/Feedback.h"
+
+namespace korvex {
+
+inline constexpr uint16_t kKorvexVendorId = 0x0483;
+inline constexpr uint16_t kKorvexProductId = 0xA04B;
+
+class DeviceLink {
+  public:
+    explicit DeviceLink(TransportProvider& provider,
+                        std::chrono::milliseconds replyTimeout = kReplyTimeout);
+
+    // Opens the first interface with the Korvex Mini's vendor and product id and logs
+    // "Korvex Mini found, ..." or "Korvex Mini not found.". True when it was found, even if it
+    // could not be opened (then one more line says so and every exchange fails).
+    bool OpenDevice(Feedback& feedback);
+    void CloseDevice();
+
+    // One exchange each; false when the request did not go, no reply came in time, or the
+    // reply does not answer the request.
+    bool WriteConfigPage(uint16_t page, std::span<const uint8_t, kReportDataSize> data);
+    // On false `destination` keeps its bytes.
+    bool ReadConfigPage(uint16_t page, std::span<uint8_t, kReportDataSize> destination);
+    bool WriteFirmwarePage(uint16_t page, std::span<const uint8_t, kReportDataSize> data);
+    // Shows "Firmware version: 1.10" through feedback.plainMessage(); nothing on failure.
+    bool QueryFirmwareVersion(Feedback& feedback);
+
+  private:
+    bool exchange(const HidReport& request, HidReport& reply);
+    bool writePage(DeviceCommand command, uint16_t page,
+                   std::span<const uint8_t, kReportDataSize> data);
+
+    TransportProvider& provider_;
+    std::chrono::milliseconds replyTimeout_;
+    std::unique_ptr<Transport> transport_;  // null while closed or when it could not be opened
+};
+
+}  // namespace korvex

@@ -1,0 +1,63 @@
+#include "device/HidapiTransport.h"
+
+#include <hidapi.h>
+
+#include <algorithm>
+
+namespace korvex {
+
+namespace {
+
+class HidapiTransport final : public Transport {
+  public:
+    explicit HidapiTransport(hid_device* handle) : handle_(handle) {}
+    ~HidapiTransport() override { hid_close(handle_); }
+    HidapiTransport(const HidapiTransport&) = delete;
+    HidapiTransport& operator=(const HidapiTransport&) = delete;
+
+    bool write(const HidReport& request) override {
+        // Some platforms count the report id among the bytes written, some do not.
+        const int written = hid_write(handle_, request.bytes.data(), request.bytes.size());
+        return written == static_cast<int>(kReportSize) ||
+               written == static_cast<int>(kReportSize - 1);
+    }
+
+    bool read(HidReport& reply, std::chrono::milliseconds timeout) override {
+        // hidapi hands over the device's 64 report bytes without the report id.
+        unsigned char payload[kReportSize - 1];
+        const int wait = static_cast<int>(std::min<long long>(timeout.count(), 0x7FFFFFFF));
+        const int got = hid_read_timeout(handle_, payload, sizeof payload, wait);
+        if (got != static_cast<int>(sizeof payload)) {
+            return false;
+        }
+        reply.bytes[0] = 0;
+        std::copy(std::begin(payload), std::end(payload), reply.bytes.begin() + 1);
+        return true;
+    }
+
+  private:
+    hid_device* handle_;
+};
+
+}  // namespace
+
+std::vector<DeviceInterface> HidapiTransportProvider::enumerate() {
+    std::vector<DeviceInterface> interfaces;
+    hid_device_info* list = hid_enumerate(0, 0);
+    for (const hid_device_info* entry = list; entry != nullptr; entry = entry->next) {
+        interfaces.push_back(
+            {entry->vendor_id, entry->product_id, entry->path ? entry->path : std::string()});
+    }
+    hid_free_enumeration(list);
+    return interfaces;
+}
+
+std::unique_ptr<Transport> HidapiTransportProvider::open(const DeviceInterface& device) {
+    hid_device* handle = hid_open_path(device.path.c_str());
+    if (handle == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<HidapiTransport>(handle);
+}
+
+}  // namespace korvex

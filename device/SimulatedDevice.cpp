@@ -1,0 +1,191 @@
+#include "device/SimulatedDevice.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <thread>
+#include <utility>
+
+namespace korvex {
+
+namespace {
+
+struct FaultName {
+    std::string_view name;
+    SimulatedFault fault;
+};
+constexpr std::array<FaultName, 4> kFaultNames{{
+    {"reject", SimulatedFault::Reject},
+    {"badsum", SimulatedFault::BadSum},
+    {"silent", SimulatedFault::Silent},
+    {"unplug", SimulatedFault::Unplug},
+}};
+
+// The code a device answers with when it refuses a request.
+constexpr uint8_t kRefusal = 0x00;
+
+bool carriesPage(uint8_t command) {
+    return command == static_cast<uint8_t>(DeviceCommand::ReadConfigPage) ||
+           command == static_cast<uint8_t>(DeviceCommand::WriteConfigPage) ||
+           command == static_cast<uint8_t>(DeviceCommand::WriteFirmwarePage);
+}
+
+// A transport to one simulated device: a request is answered at once, and the answer waits
+// for the next read.
+class SimulatedTransport final : public Transport {
+  public:
+    SimulatedTransport(SimulatedDevice& device, const SimulatedBus::Waiter& waiter)
+        : device_(device), waiter_(waiter) {}
+
+    bool write(const HidReport& request) override {
+        if (device_.unplugged()) {
+            return false;
+        }
+        pending_ = device_.answer(request);
+        return !device_.unplugged();
+    }
+
+    bool read(HidReport& reply, std::chrono::milliseconds timeout) override {
+        if (device_.unplugged()) {
+            return false;
+        }
+        if (!pending_) {
+            waiter_(timeout);
+            return false;
+        }
+        reply = *pending_;
+        pending_.reset();
+        return true;
+    }
+
+  private:
+    SimulatedDevice& device_;
+    SimulatedBus::Waiter waiter_;
+    std::optional<HidReport> pending_;
+};
+
+}  // namespace
+
+std::optional<SimulatedFault> simulatedFaultNamed(std::string_view name) {
+    for (const auto& entry : kFaultNames) {
+        if (entry.name == name) {
+            return entry.fault;
+        }
+    }
+    return std::nullopt;
+}
+
+SimulatedDevice::SimulatedDevice(const ConfigImage& eeprom)
+    : eeprom_(eeprom), flash_(kFlashSize, kErasedFlash) {}
+
+void SimulatedDevice::armFault(SimulatedFault fault, uint16_t page) {
+    fault_ = ArmedFault{fault, page};
+}
+
+std::optional<SimulatedFault> SimulatedDevice::strikingFault(const HidReport& request) {
+    if (!fault_ || !carriesPage(request.command()) || request.page() != fault_->page) {
+        return std::nullopt;
+    }
+    const SimulatedFault kind = fault_->kind;
+    fault_.reset();
+    return kind;
+}
+
+std::optional<HidReport> SimulatedDevice::answer(const HidReport& request) {
+    if (unplugged_) {
+        return std::nullopt;
+    }
+    ++requestCount_;
+    const auto fault = strikingFault(request);
+    if (fault == SimulatedFault::Unplug) {
+        unplugged_ = true;
+        return std::nullopt;
+    }
+    if (fault == SimulatedFault::Silent) {
+        return std::nullopt;
+    }
+    if (fault == SimulatedFault::Reject) {
+        HidReport refusal;
+        refusal.bytes[HidReport::kCommandAt] = kRefusal;
+        return refusal;
+    }
+    HidReport reply = serve(request);
+    if (fault == SimulatedFault::BadSum) {
+        reply.setStoredSum(static_cast<uint16_t>(reply.storedSum() + 1));
+    }
+    return reply;
+}
+
+HidReport SimulatedDevice::serve(const HidReport& request) {
+    HidReport reply;
+    reply.bytes[HidReport::kCommandAt] = request.command();
+    const size_t offset = size_t{request.page()} * kReportDataSize;
+    switch (static_cast<DeviceCommand>(request.command())) {
+        case DeviceCommand::QueryVersion:
+            reply.setVersion(firmwareVersion_);
+            return reply;
+        case DeviceCommand::ReadConfigPage:
+            if (request.page() >= kPageCount) {
+                break;
+            }
+            std::copy_n(eeprom_.bytes.begin() + offset, kReportDataSize, reply.data().begin());
+            reply.setStoredSum(PageSum(reply.data()));
+            return reply;
+        case DeviceCommand::WriteConfigPage:
+            if (request.page() >= kPageCount || !request.sumMatches()) {
+                break;
+            }
+            std::copy(request.data().begin(), request.data().end(), eeprom_.bytes.begin() + offset);
+            return reply;
+        case DeviceCommand::WriteFirmwarePage:
+            if (offset >= flash_.size() || !request.sumMatches()) {
+                break;
+            }
+            std::copy(request.data().begin(), request.data().end(), flash_.begin() + offset);
+            return reply;
+    }
+    // An unknown command, a page out of range or a corrupted page: refused.
+    reply.bytes[HidReport::kCommandAt] = kRefusal;
+    return reply;
+}
+
+SimulatedBus::SimulatedBus(Waiter waiter) : waiter_(std::move(waiter)) {
+    if (!waiter_) {
+        waiter_ = [](std::chrono::milliseconds wait) { std::this_thread::sleep_for(wait); };
+    }
+}
+
+std::string SimulatedBus::plug(SimulatedDevice& device, uint16_t vendorId, uint16_t productId) {
+    std::string path = "sim:" + std::to_string(slots_.size());
+    slots_.push_back({{vendorId, productId, path}, &device});
+    return path;
+}
+
+void SimulatedBus::denyAccess(const std::string& path) {
+    for (auto& slot : slots_) {
+        if (slot.interface.path == path) {
+            slot.accessible = false;
+        }
+    }
+}
+
+std::vector<DeviceInterface> SimulatedBus::enumerate() {
+    std::vector<DeviceInterface> present;
+    for (const auto& slot : slots_) {
+        if (!slot.device->unplugged()) {
+            present.push_back(slot.interface);
+        }
+    }
+    return present;
+}
+
+std::unique_ptr<Transport> SimulatedBus::open(const DeviceInterface& device) {
+    for (const auto& slot : slots_) {
+        if (slot.interface == device && slot.accessible && !slot.device->unplugged()) {
+            return std::make_unique<SimulatedTransport>(*slot.device, waiter_);
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace korvex

@@ -1,0 +1,114 @@
+#pragma once
+// A stand-in for the Korvex Mini: its EEPROM holds a configuration image, its flash takes firmware
+// pages, and it answers the four report commands as the device does. Faults can be armed at a
+// page of the next transfer. SimulatedBus presents simulated devices as HID interfaces, so the
+// DeviceLink runs on them unchanged.
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "device/DeviceLink.h"
+#include "device/FirmwareUpload.h"
+#include "device/HidReport.h"
+#include "device/Transport.h"
+#include "image/ConfigImage.h"
+
+namespace korvex {
+
+enum class SimulatedFault {
+    Reject,  // the request is refused: the reply carries another command code
+    BadSum,  // a page-read reply whose PageSum does not match its data
+    Silent,  // no reply at all: the reader's wait runs out
+    Unplug,  // the device is gone: this exchange and every later one fails
+};
+
+// "reject", "badsum", "silent", "unplug".
+std::optional<SimulatedFault> simulatedFaultNamed(std::string_view name);
+
+class SimulatedDevice {
+  public:
+    static constexpr uint32_t kFreshFirmwareVersion = 110;
+    static constexpr size_t kFlashSize = kFirmwareSize;
+    static constexpr uint8_t kErasedFlash = 0xFF;
+
+    // A fresh device: its EEPROM holds the image of the start-up settings.
+    SimulatedDevice();
+    explicit SimulatedDevice(const ConfigImage& eeprom);
+
+    // The device kept in FOLDER/eeprom.bin and FOLDER/firmware.bin; a missing folder or file is
+    // created fresh. Throws std::runtime_error for a file of the wrong size or an unwritable
+    // folder.
+    static SimulatedDevice loadOrCreate(const std::filesystem::path& folder);
+    void save(const std::filesystem::path& folder) const;
+
+    ConfigImage& eeprom() { return eeprom_; }
+    const ConfigImage& eeprom() const { return eeprom_; }
+    std::vector<uint8_t>& flash() { return flash_; }
+    const std::vector<uint8_t>& flash() const { return flash_; }
+    uint32_t firmwareVersion() const { return firmwareVersion_; }
+    void setFirmwareVersion(uint32_t version) { firmwareVersion_ = version; }
+
+    // Arms `fault` for the first request that carries page `page` (zero-based). Reject, BadSum and
+    // Silent strike once; Unplug stays until plugIn().
+    void armFault(SimulatedFault fault, uint16_t page);
+    void disarmFault() { fault_.reset(); }
+    bool unplugged() const { return unplugged_; }
+    void plugIn() { unplugged_ = false; }
+
+    // The reply to one request, or nullopt when the device gives none. An unplugged device gives
+    // none and takes nothing.
+    std::optional<HidReport> answer(const HidReport& request);
+    // Requests taken since creation.
+    uint64_t requestCount() const { return requestCount_; }
+
+  private:
+    struct ArmedFault {
+        SimulatedFault kind;
+        uint16_t page;
+    };
+    std::optional<SimulatedFault> strikingFault(const HidReport& request);
+    HidReport serve(const HidReport& request);
+
+    ConfigImage eeprom_;
+    std::vector<uint8_t> flash_;
+    uint32_t firmwareVersion_ = kFreshFirmwareVersion;
+    std::optional<ArmedFault> fault_;
+    bool unplugged_ = false;
+    uint64_t requestCount_ = 0;
+};
+
+// The HID interfaces of a machine with simulated devices plugged in, as a TransportProvider.
+class SimulatedBus final : public TransportProvider {
+  public:
+    // How a reader waits for a reply that does not come; the default really sleeps.
+    using Waiter = std::function<void(std::chrono::milliseconds)>;
+    explicit SimulatedBus(Waiter waiter = {});
+
+    // Presents `device` (which must outlive the bus) as the next interface; returns its path.
+    std::string plug(SimulatedDevice& device, uint16_t vendorId = kKorvexVendorId,
+                     uint16_t productId = kKorvexProductId);
+    // An interface that is listed but cannot be opened (a missing permission).
+    void denyAccess(const std::string& path);
+
+    // Listed in plugging order; unplugged devices are not listed.
+    std::vector<DeviceInterface> enumerate() override;
+    std::unique_ptr<Transport> open(const DeviceInterface& device) override;
+
+  private:
+    struct Slot {
+        DeviceInterface interface;
+        SimulatedDevice* device;
+        bool accessible = true;
+    };
+    std::vector<Slot> slots_;
+    Waiter waiter_;
+};
+
+}  // namespace korvex

@@ -1,0 +1,46 @@
+#pragma once
+// The seam between the device link and whatever carries the reports: a transport sends one
+// 65-byte request and waits a bounded time for one 65-byte reply; a provider lists the HID
+// interfaces present and opens one of them.
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "device/HidReport.h"
+
+namespace korvex {
+
+// How long an exchange waits for the device's reply before it fails.
+inline constexpr std::chrono::milliseconds kReplyTimeout = std::chrono::seconds(5);
+
+class Transport {
+  public:
+    virtual ~Transport() = default;
+    // Sends the whole report; false when it did not all go.
+    virtual bool write(const HidReport& request) = 0;
+    // Waits at most `timeout` for the next reply and stores it with report id 0 at byte 0;
+    // false on time-out or error.
+    virtual bool read(HidReport& reply, std::chrono::milliseconds timeout) = 0;
+};
+
+// One HID interface as the system lists it.
+struct DeviceInterface {
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
+    std::string path;
+    bool operator==(const DeviceInterface&) const = default;
+};
+
+class TransportProvider {
+  public:
+    virtual ~TransportProvider() = default;
+    // The interfaces present, in the system's enumeration order.
+    virtual std::vector<DeviceInterface> enumerate() = 0;
+    // Opens one of them; nullptr when it cannot be opened (on Linux usually a missing permission).
+    virtual std::unique_ptr<Transport> open(const DeviceInterface& device) = 0;
+};
+
+}  // namespace korvex

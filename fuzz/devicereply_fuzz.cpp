@@ -1,0 +1,182 @@
+// Arbitrary device replies to every exchange of the device link. Each exchange takes one operation
+// byte, one control byte (bit 0: the request does not go; bit 1: no reply comes) and 64 reply
+// bytes from the input. The link must never read outside the reply, must leave a read page's
+// destination untouched on failure, and must succeed exactly when the reply answers the request.
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "device/DeviceLink.h"
+#include "device/Transport.h"
+#include "settings/Feedback.h"
+
+namespace {
+
+using namespace korvex;
+
+class Input {
+  public:
+    Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    bool empty() const { return position_ >= size_; }
+    uint8_t byte() { return empty() ? 0 : data_[position_++]; }
+
+  private:
+    const uint8_t* data_;
+    size_t size_;
+    size_t position_ = 0;
+};
+
+// What the transport did in the last exchange.
+struct Outcome {
+    bool wrote = false;
+    std::optional<HidReport> reply;
+};
+
+class FuzzTransport final : public Transport {
+  public:
+    FuzzTransport(Input& input, Outcome& outcome) : input_(input), outcome_(outcome) {}
+    bool write(const HidReport&) override {
+        control_ = input_.byte();
+        outcome_ = Outcome{(control_ & 1) == 0, std::nullopt};
+        return outcome_.wrote;
+    }
+    bool read(HidReport& reply, std::chrono::milliseconds) override {
+        if (control_ & 2) {
+            return false;
+        }
+        // A fresh heap block of exactly one report, so a read past it is caught by ASan.
+        auto incoming = std::make_unique<HidReport>();
+        for (size_t i = 1; i < kReportSize; ++i) {
+            incoming->bytes[i] = input_.byte();
+        }
+        reply = *incoming;
+        outcome_.reply = *incoming;
+        return true;
+    }
+
+  private:
+    Input& input_;
+    Outcome& outcome_;
+    uint8_t control_ = 0;
+};
+
+class FuzzProvider final : public TransportProvider {
+  public:
+    FuzzProvider(Input& input, Outcome& outcome) : input_(input), outcome_(outcome) {}
+    std::vector<DeviceInterface> enumerate() override {
+        return {{kKorvexVendorId, kKorvexProductId, "fuzz"}};
+    }
+    std::unique_ptr<Transport> open(const DeviceInterface&) override {
+        return std::make_unique<FuzzTransport>(input_, outcome_);
+    }
+
+  private:
+    Input& input_;
+    Outcome& outcome_;
+};
+
+class CountingFeedback final : public Feedback {
+  public:
+    void log(std::string_view) override {}
+    void information(std::string_view) override {}
+    void message(std::string_view, std::string_view) override {}
+    void plainMessage(std::string_view text) override { lastPlain = std::string(text); }
+    void error(std::string_view) override {}
+    void progressBegin(int) override {}
+    void progressStep() override {}
+    void progressReset() override {}
+    void keepResponsive() override {}
+    void setActionsEnabled(bool) override {}
+    std::string lastPlain;
+};
+
+void require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "devicereply_fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+bool answers(const Outcome& outcome, DeviceCommand command) {
+    return outcome.wrote && outcome.reply &&
+           outcome.reply->command() == static_cast<uint8_t>(command);
+}
+
+void checkReadPage(DeviceLink& link, const Outcome& outcome, uint16_t page) {
+    // The destination sits between two guard areas that must never change.
+    std::array<uint8_t, 16 + 32 + 16> area;
+    area.fill(0xA5);
+    const auto before = area;
+    const std::span<uint8_t, 32> destination(area.data() + 16, 32);
+    const bool read = link.ReadConfigPage(page, destination);
+    const bool expected =
+        answers(outcome, DeviceCommand::ReadConfigPage) && outcome.reply->sumMatches();
+    require(read == expected, "page read result does not follow the reply");
+    require(std::equal(area.begin(), area.begin() + 16, before.begin()) &&
+                std::equal(area.end() - 16, area.end(), before.end() - 16),
+            "page read wrote outside its destination");
+    if (read) {
+        require(std::equal(destination.begin(), destination.end(), outcome.reply->data().begin()),
+                "page read stored other bytes than the reply's");
+    } else {
+        require(area == before, "failed page read changed its destination");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Input input(data, size);
+    Outcome outcome;
+    FuzzProvider provider(input, outcome);
+    DeviceLink link(provider);
+    CountingFeedback feedback;
+    require(link.OpenDevice(feedback), "the fuzz device is always found");
+
+    std::array<uint8_t, 32> page;
+    for (uint16_t exchange = 0; !input.empty(); ++exchange) {
+        const uint8_t operation = input.byte();
+        page.fill(static_cast<uint8_t>(exchange));
+        switch (operation % 4) {
+            case 0: {
+                const bool written = link.WriteConfigPage(exchange, page);
+                require(written == answers(outcome, DeviceCommand::WriteConfigPage),
+                        "config page write result does not follow the reply");
+                break;
+            }
+            case 1: {
+                const bool written = link.WriteFirmwarePage(exchange, page);
+                require(written == answers(outcome, DeviceCommand::WriteFirmwarePage),
+                        "firmware page write result does not follow the reply");
+                break;
+            }
+            case 2:
+                checkReadPage(link, outcome, exchange);
+                break;
+            case 3: {
+                feedback.lastPlain.clear();
+                const bool shown = link.QueryFirmwareVersion(feedback);
+                require(shown == answers(outcome, DeviceCommand::QueryVersion),
+                        "version query result does not follow the reply");
+                if (shown) {
+                    char expected[64];
+                    std::snprintf(expected, sizeof expected, "Firmware version: %.2f",
+                                  outcome.reply->version() * 0.01);
+                    require(feedback.lastPlain == expected, "version text is wrong");
+                } else {
+                    require(feedback.lastPlain.empty(), "failed version query showed a box");
+                }
+                break;
+            }
+        }
+    }
+    link.CloseDevice();
+    return 0;
+}

@@ -1,0 +1,155 @@
+// The device commands of korvex-cli, run as a program against a simulated device in a folder.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/TempDir.h"
+
+namespace korvex::testing {
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+    std::vector<std::string> outLines() const {
+        std::vector<std::string> lines;
+        std::istringstream in(out);
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+};
+
+class DeviceCommands : public ::testing::Test {
+  protected:
+    CliRun cli(const std::string& arguments) {
+        const char* bin = std::getenv("KORVEX_BIN_DIR");
+        EXPECT_NE(bin, nullptr) << "run through ctest, which names the program folder";
+        const auto out = folder / "stdout";
+        const auto err = folder / "stderr";
+        const std::string command = std::string(bin ? bin : ".") + "/korvex-cli " + arguments +
+                                    " >" + out.string() + " 2>" + err.string() + " </dev/null";
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
+    }
+    std::string simulate() const { return " --simulate " + (folder / "sim").string(); }
+    std::string at(const std::string& name) const { return (folder / name).string(); }
+
+    TempDir folder;
+};
+
+TEST_F(DeviceCommands, VersionOfAFreshSimulatedDevice) {
+    const CliRun run = cli("version" + simulate());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Korvex Mini found, vid: Vid_0483, pid: A04B\nFirmware version: 1.10\n");
+    EXPECT_EQ(readFile(folder / "sim" / "eeprom.bin").size(), 6144u);
+    EXPECT_EQ(readFile(folder / "sim" / "firmware.bin"), std::string(245760, '\xFF'));
+}
+
+TEST_F(DeviceCommands, WriteThenReadGivesBackTheSettings) {
+    ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
+    const CliRun written =
+        cli("write " + at("start.cfg") + " --time 2024-07-09T08:05" + simulate());
+    EXPECT_EQ(written.status, 0) << written.err;
+    const auto writeLines = written.outLines();
+    ASSERT_EQ(writeLines.size(), 194u);
+    EXPECT_EQ(writeLines[1], "Page written: 1/192");
+    EXPECT_EQ(writeLines.back(), "Eeprom write success");
+
+    const CliRun readBack = cli("read -o " + at("back.cfg") + simulate());
+    EXPECT_EQ(readBack.status, 0) << readBack.err;
+    const auto lines = readBack.outLines();
+    ASSERT_EQ(lines.size(), 196u);
+    EXPECT_EQ(lines[192], "Page read: 192/192");
+    EXPECT_EQ(lines[193], "Eeprom read success.");
+    EXPECT_EQ(lines[195], "Firmware version: 1.10");
+    // The image keeps the APRS-IS user in upper case; everything else comes back as it went.
+    std::string expected = readFile(folder / "start.cfg");
+    const std::string user = "Aprsis_user=nocall";
+    const auto found = expected.find(user);
+    ASSERT_NE(found, std::string::npos);
+    expected.replace(found, user.size(), "Aprsis_user=NOCALL");
+    EXPECT_TRUE(readFile(folder / "back.cfg") == expected) << readFile(folder / "back.cfg");
+}
+
+TEST_F(DeviceCommands, FailedReadSavesNoFile) {
+    const CliRun run = cli("read -o " + at("out.cfg") + simulate() + " --sim-fault reject:40");
+    EXPECT_EQ(run.status, 1);
+    const auto lines = run.outLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "Eeprom checksum error. Please reload configuration.");
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.cfg"));
+}
+
+TEST_F(DeviceCommands, InterruptedWriteFailsAndKeepsTheWrittenPages) {
+    ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
+    ASSERT_EQ(cli("version" + simulate()).status, 0);
+    const std::string before = readFile(folder / "sim" / "eeprom.bin");
+    const CliRun run = cli("write " + at("start.cfg") + " --time 2030-01-02T03:04" + simulate() +
+                           " --sim-fault unplug:3");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.outLines().back(), "Page write error: 4/192");
+    const std::string after = readFile(folder / "sim" / "eeprom.bin");
+    EXPECT_NE(after.substr(0, 96), before.substr(0, 96));
+    EXPECT_EQ(after.substr(96), before.substr(96));
+}
+
+TEST_F(DeviceCommands, FirmwareGoesIntoTheSimulatedFlash) {
+    std::string firmware(100, '\0');
+    for (size_t i = 0; i < firmware.size(); ++i) {
+        firmware[i] = static_cast<char>(i + 1);
+    }
+    writeFile(folder / "new.hash", firmware);
+    const CliRun run = cli("firmware " + at("new.hash") + simulate());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.outLines().back(), "Firmware upgrade success");
+    const std::string flash = readFile(folder / "sim" / "firmware.bin");
+    EXPECT_EQ(flash.substr(0, 128), firmware + std::string(28, '\0'));
+    EXPECT_EQ(flash.substr(128), std::string(245760 - 128, '\xFF'));
+}
+
+TEST_F(DeviceCommands, FirmwareFileErrorsGoToStderr) {
+    writeFile(folder / "big.hash", std::string(245761, 'x'));
+    const CliRun tooLong = cli("firmware " + at("big.hash") + simulate());
+    EXPECT_EQ(tooLong.status, 1);
+    EXPECT_EQ(tooLong.err, "File to long.: Firmware file error.\n");
+    const CliRun missing = cli("firmware " + at("none.hash") + simulate());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "File open error: File open error.\n");
+}
+
+TEST_F(DeviceCommands, NotANumberInTheFileEndsTheWrite) {
+    ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
+    std::string text = readFile(folder / "start.cfg");
+    const std::string ssid = "\r\nSSID=0\r\n";
+    const auto found = text.find(ssid);
+    ASSERT_NE(found, std::string::npos);
+    text.replace(found, ssid.size(), "\r\nSSID=one\r\n");
+    writeFile(folder / "bad.cfg", text);
+    const CliRun run = cli("write " + at("bad.cfg") + simulate());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "'one' is not a valid integer value\n");
+}
+
+TEST_F(DeviceCommands, MalformedFaultOptionsAreUsageErrors) {
+    for (const std::string& options : std::vector<std::string>{
+             " --sim-fault reject:1", simulate() + " --sim-fault crash:1",
+             simulate() + " --sim-fault reject", simulate() + " --sim-fault reject:",
+             simulate() + " --sim-fault reject:70000", simulate() + " --sim-fault reject:1x"}) {
+        const CliRun run = cli("version" + options);
+        EXPECT_EQ(run.status, 2) << options;
+        EXPECT_EQ(run.out, "") << options;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "sim"));
+}
+
+}  // namespace
+}  // namespace korvex::testing

@@ -1,0 +1,49 @@
+#pragma once
+// A simulated Korvex Mini on a simulated bus, the link to it and a recording feedback. Waits for
+// replies that never come are recorded instead of slept.
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "device/DeviceLink.h"
+#include "device/SimulatedDevice.h"
+#include "support/RecordingFeedback.h"
+
+namespace korvex::testing {
+
+struct SimulatedRig {
+    explicit SimulatedRig(const ConfigImage& eeprom = ConfigImage{}) : device(eeprom) {
+        path = bus.plug(device);
+    }
+
+    std::vector<std::chrono::milliseconds> waits;
+    SimulatedDevice device;
+    SimulatedBus bus{[this](std::chrono::milliseconds wait) { waits.push_back(wait); }};
+    std::string path;
+    DeviceLink link{bus};
+    RecordingFeedback feedback;
+};
+
+inline const std::string kFoundLine = "Korvex Mini found, vid: Vid_0483, pid: A04B";
+inline const std::string kNotFoundLine = "Korvex Mini not found.";
+
+// "Page written: 1/N" ... "Page written: count/N".
+inline std::vector<std::string> pageLines(const std::string& prefix, int count, int total) {
+    std::vector<std::string> lines;
+    for (int page = 1; page <= count; ++page) {
+        lines.push_back(prefix + std::to_string(page) + "/" + std::to_string(total));
+    }
+    return lines;
+}
+
+// Concatenation of line lists, for whole expected logs.
+inline std::vector<std::string> lines(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+}  // namespace korvex::testing
