@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "files/AtomicFile.h"
 #include "image/Codec.h"
 #include "settings/StartupState.h"
 
@@ -16,26 +17,8 @@ bool encodeForWrite(ConfigImage& image, Settings& settings, Feedback& feedback,
 }
 
 bool writeImageFile(const ConfigImage& image, const std::filesystem::path& path) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(image.bytes.data()),
-                  static_cast<std::streamsize>(image.bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return writeFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(image.bytes.data()), kImageSize));
 }
 
 std::optional<ConfigImage> readImageFile(const std::filesystem::path& path) {

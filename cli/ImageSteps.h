@@ -15,8 +15,7 @@ namespace korvex::cli {
 // Uploadpctime is ticked, then EncodeConfigImage. Returns its result.
 bool encodeForWrite(ConfigImage& image, Settings& settings, Feedback& feedback, const Clock& clock);
 
-// The whole image written through a temporary file beside `path`, renamed over it at the end.
-// Returns false (and leaves no temporary file behind) when it cannot be written.
+// The whole image written to `path` at once (through a temporary file); false when it cannot be.
 bool writeImageFile(const ConfigImage& image, const std::filesystem::path& path);
 
 // The image held in `path`: nullopt when it cannot be read or does not hold exactly 6144 bytes.

@@ -33,8 +33,9 @@ int runRuf(const Arguments& arguments) {
     applyTimeOption(settings, time);
     ConfigImage outgoing;
     ListedFileChooser chooser(std::deque<std::filesystem::path>{arguments.positional[1], *output});
-    return BuildRemoteUpdateFile(outgoing, settings, feedback, chooser, clock, programFolder()) ? 0
-                                                                                                : 1;
+    const bool built =
+        BuildRemoteUpdateFile(outgoing, settings, feedback, chooser, clock, programFolder());
+    return built ? 0 : 1;
 }
 
 }  // namespace korvex::cli

@@ -1,7 +1,9 @@
-// Arbitrary device replies to every exchange of the device link. Each exchange takes one operation
-// byte, one control byte (bit 0: the request does not go; bit 1: no reply comes) and 64 reply
-// bytes from the input. The link must never read outside the reply, must leave a read page's
-// destination untouched on failure, and must succeed exactly when the reply answers the request.
+// Arbitrary device replies to every exchange of the device link. The input is a series of
+// operations, each one byte (an exchange or a whole "Read config"); every exchange takes one
+// control byte (bit 0: the request does not go; bit 1: no reply comes) and 64 reply bytes. The
+// link must never read outside the reply, must leave a read page's destination untouched on
+// failure, and must succeed exactly when the reply answers the request; a read must leave the
+// pages after a failed one zero and the settings untouched unless the image decoded.
 
 #include <algorithm>
 #include <array>
@@ -13,9 +15,12 @@
 #include <optional>
 #include <string>
 
+#include "device/ConfigTransfer.h"
 #include "device/DeviceLink.h"
 #include "device/Transport.h"
 #include "settings/Feedback.h"
+#include "settings/SettingsStore.h"
+#include "settings/StartupState.h"
 
 namespace {
 
@@ -84,7 +89,7 @@ class FuzzProvider final : public TransportProvider {
 
 class CountingFeedback final : public Feedback {
   public:
-    void log(std::string_view) override {}
+    void log(std::string_view line) override { logLines.emplace_back(line); }
     void information(std::string_view) override {}
     void message(std::string_view, std::string_view) override {}
     void plainMessage(std::string_view text) override { lastPlain = std::string(text); }
@@ -95,6 +100,7 @@ class CountingFeedback final : public Feedback {
     void keepResponsive() override {}
     void setActionsEnabled(bool) override {}
     std::string lastPlain;
+    std::vector<std::string> logLines;
 };
 
 void require(bool condition, const char* what) {
@@ -130,6 +136,35 @@ void checkReadPage(DeviceLink& link, const Outcome& outcome, uint16_t page) {
     }
 }
 
+void checkReadConfig(DeviceLink& link, CountingFeedback& feedback) {
+    static const SettingsStore startup = [] {
+        SettingsStore settings;
+        applyStartupState(settings, FixedClock(UtcDateTime{2024, 1, 1, 0, 0, 0}));
+        return settings;
+    }();
+    SettingsStore settings = startup;
+    ConfigImage incoming;
+    incoming.bytes.fill(0xEE);
+    feedback.logLines.clear();
+    const bool decoded = ReadConfig(link, incoming, settings, feedback);
+
+    size_t pagesRead = kPageCount;
+    for (const auto& line : feedback.logLines) {
+        if (line.rfind("Page read error: ", 0) == 0) {
+            pagesRead = std::stoul(line.substr(17)) - 1;
+        }
+    }
+    require(std::all_of(incoming.bytes.begin() + pagesRead * kPageSize, incoming.bytes.end(),
+                        [](uint8_t byte) { return byte == 0; }),
+            "pages after a failed read are not zero");
+    const bool checksumError =
+        std::find(feedback.logLines.begin(), feedback.logLines.end(),
+                  "Eeprom checksum error. Please reload configuration.") != feedback.logLines.end();
+    require(!checksumError || !incoming.checksumMatches(), "checksum error on a matching image");
+    require(decoded || settings == startup, "settings changed by a read that did not decode");
+    require(!decoded || incoming.checksumMatches(), "an image with a wrong checksum decoded");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -141,10 +176,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(link.OpenDevice(feedback), "the fuzz device is always found");
 
     std::array<uint8_t, 32> page;
+    // A whole read is slow next to one exchange: at most two per input keep the fuzzer fast.
+    int readsLeft = 2;
     for (uint16_t exchange = 0; !input.empty(); ++exchange) {
         const uint8_t operation = input.byte();
         page.fill(static_cast<uint8_t>(exchange));
-        switch (operation % 4) {
+        switch (operation % 5) {
             case 0: {
                 const bool written = link.WriteConfigPage(exchange, page);
                 require(written == answers(outcome, DeviceCommand::WriteConfigPage),
@@ -175,6 +212,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 }
                 break;
             }
+            case 4:
+                if (readsLeft-- > 0) {
+                    checkReadConfig(link, feedback);
+                    link.OpenDevice(feedback);
+                }
+                break;
         }
     }
     link.CloseDevice();

@@ -53,6 +53,15 @@ TEST_F(DeviceCommands, VersionOfAFreshSimulatedDevice) {
     EXPECT_EQ(readFile(folder / "sim" / "firmware.bin"), std::string(245760, '\xFF'));
 }
 
+TEST_F(DeviceCommands, WithoutSimulationTheAttachedDeviceIsSearched) {
+    const CliRun run = cli("version");
+    if (run.out.rfind("Korvex Mini found", 0) == 0) {
+        GTEST_SKIP() << "a Korvex Mini is attached to this machine";
+    }
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Korvex Mini not found.\n");
+}
+
 TEST_F(DeviceCommands, WriteThenReadGivesBackTheSettings) {
     ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
     const CliRun written =

@@ -76,7 +76,10 @@ TEST(ReadConfig, GoodReadDecodesEveryPageAndShowsTheVersion) {
     EXPECT_EQ(rig.feedback.logLines, lines({{kFoundLine},
                                             pageLines("Page read: ", 192, 192),
                                             {"Eeprom read success.", kFoundLine}}));
-    EXPECT_EQ(rig.feedback.progressEvents, (std::vector<std::string>{"begin 192", "reset"}));
+    EXPECT_EQ(rig.feedback.events,
+              lines({{"log " + kFoundLine},
+                     pageEvents("Page read: ", 192, 192),
+                     {"reset", "log Eeprom read success.", "log " + kFoundLine}}));
     EXPECT_EQ(rig.feedback.boxes,
               (std::vector<RecordingFeedback::Box>{
                   {"plain", "Korvex Mini Configurator", "Firmware version: 1.10"}}));
@@ -95,7 +98,9 @@ TEST(WriteConfig, GoodWriteSendsTheEncodedImage) {
     EXPECT_EQ(
         rig.feedback.logLines,
         lines({{kFoundLine}, pageLines("Page written: ", 192, 192), {"Eeprom write success"}}));
-    EXPECT_EQ(rig.feedback.progressEvents, (std::vector<std::string>{"begin 192", "reset"}));
+    EXPECT_EQ(rig.feedback.events, lines({{"log " + kFoundLine},
+                                          pageEvents("Page written: ", 192, 192),
+                                          {"log Eeprom write success", "reset"}}));
     EXPECT_TRUE(rig.feedback.boxes.empty());
     EXPECT_EQ(rig.device.eeprom(), outgoing);
     EXPECT_TRUE(outgoing.checksumMatches());

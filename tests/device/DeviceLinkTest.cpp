@@ -204,14 +204,6 @@ TEST(DeviceLink, FoundButNotOpenableSaysSoAndEveryExchangeFails) {
     EXPECT_EQ(rig.device.requestCount(), 0u);
 }
 
-TEST(DeviceLink, ClosedLinkExchangesNothing) {
-    SimulatedRig rig;
-    ASSERT_TRUE(rig.link.OpenDevice(rig.feedback));
-    rig.link.CloseDevice();
-    EXPECT_FALSE(rig.link.WriteFirmwarePage(0, countingBytes(0)));
-    EXPECT_EQ(rig.device.requestCount(), 0u);
-}
-
 TEST(DeviceLink, SilentDeviceFailsAfterTheBoundedWait) {
     SimulatedRig rig;
     rig.device.armFault(SimulatedFault::Silent, 3);
@@ -263,14 +255,6 @@ TEST(SimulatedDevice, RefusesCorruptedAndOutOfRangePages) {
     corrupted.data()[0] = 1;  // the stored sum stays 0
     EXPECT_EQ(rig.device.answer(corrupted)->command(), 0x00);
     EXPECT_EQ(rig.device.eeprom().bytes[0], 0);
-}
-
-TEST(SimulatedDevice, FaultNames) {
-    EXPECT_EQ(simulatedFaultNamed("reject"), SimulatedFault::Reject);
-    EXPECT_EQ(simulatedFaultNamed("badsum"), SimulatedFault::BadSum);
-    EXPECT_EQ(simulatedFaultNamed("silent"), SimulatedFault::Silent);
-    EXPECT_EQ(simulatedFaultNamed("unplug"), SimulatedFault::Unplug);
-    EXPECT_EQ(simulatedFaultNamed("Reject"), std::nullopt);
 }
 
 TEST(HidapiTransport, NoKorvexAttachedMeansNotFound) {

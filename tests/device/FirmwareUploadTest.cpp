@@ -54,8 +54,9 @@ TEST_P(FirmwareSizeTest, SendsEveryPageThatHoldsTheFile) {
     EXPECT_EQ(rig.feedback.logLines, lines({{kFoundLine},
                                             pageLines("Page written: ", pages, pages),
                                             {"Firmware upgrade success"}}));
-    EXPECT_EQ(rig.feedback.progressEvents,
-              (std::vector<std::string>{"begin " + std::to_string(pages), "reset"}));
+    EXPECT_EQ(rig.feedback.events, lines({{"log " + kFoundLine},
+                                          pageEvents("Page written: ", pages, pages),
+                                          {"log Firmware upgrade success", "reset"}}));
     EXPECT_EQ(rig.feedback.responsiveCalls, pages);
     EXPECT_EQ(rig.device.requestCount(), static_cast<uint64_t>(pages));
     EXPECT_EQ(rig.feedback.actionsEnabledEvents, (std::vector<bool>{false, true}));
@@ -104,7 +105,7 @@ TEST(FirmwareUpload, TooLongFileIsRefusedBeforeAnyPage) {
 TEST(FirmwareUpload, UnopenablePathsGiveTheFileOpenBox) {
     UploadRig rig;
     for (const auto& path : {rig.folder / "missing.hash", rig.folder.path()}) {
-        rig.feedback = RecordingFeedback{};
+        rig.feedback = SequenceFeedback{};
         EXPECT_FALSE(rig.upload(path)) << path;
         EXPECT_EQ(rig.feedback.boxes, (std::vector<RecordingFeedback::Box>{
                                           {"message", "File open error", "File open error."}}))

@@ -12,6 +12,38 @@
 
 namespace korvex::testing {
 
+// Also keeps log lines and progress calls in one stream, to check how they interleave.
+class SequenceFeedback : public RecordingFeedback {
+  public:
+    void log(std::string_view line) override {
+        RecordingFeedback::log(line);
+        events.push_back("log " + std::string(line));
+    }
+    void progressBegin(int max) override {
+        RecordingFeedback::progressBegin(max);
+        events.push_back("begin " + std::to_string(max));
+    }
+    void progressStep() override {
+        RecordingFeedback::progressStep();
+        events.push_back("step");
+    }
+    void progressReset() override {
+        RecordingFeedback::progressReset();
+        events.push_back("reset");
+    }
+    std::vector<std::string> events;
+};
+
+// The events of a page loop: begin, then a line and a step per page.
+inline std::vector<std::string> pageEvents(const std::string& prefix, int count, int total) {
+    std::vector<std::string> events{"begin " + std::to_string(total)};
+    for (int page = 1; page <= count; ++page) {
+        events.push_back("log " + prefix + std::to_string(page) + "/" + std::to_string(total));
+        events.push_back("step");
+    }
+    return events;
+}
+
 struct SimulatedRig {
     explicit SimulatedRig(const ConfigImage& eeprom = ConfigImage{}) : device(eeprom) {
         path = bus.plug(device);
@@ -22,7 +54,7 @@ struct SimulatedRig {
     SimulatedBus bus{[this](std::chrono::milliseconds wait) { waits.push_back(wait); }};
     std::string path;
     DeviceLink link{bus};
-    RecordingFeedback feedback;
+    SequenceFeedback feedback;
 };
 
 inline const std::string kFoundLine = "Korvex Mini found, vid: Vid_0483, pid: A04B";

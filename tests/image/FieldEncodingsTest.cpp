@@ -108,25 +108,6 @@ TEST(Numbers, KeepTheLowBitsAndDecodeUnsigned) {
     }
 }
 
-TEST(MinuteRate, AcceptsZeroAndFiveTo1440) {
-    for (int32_t minutes : {0, 5, 6, 1439, 1440}) {
-        EXPECT_TRUE(MinuteRate::kRange.contains(minutes)) << minutes;
-    }
-    for (int32_t minutes : {-1, 1, 4, 1441, 65536}) {
-        EXPECT_FALSE(MinuteRate::kRange.contains(minutes)) << minutes;
-    }
-}
-
-TEST(ChoiceAndFlag, StoreIndexAndTick) {
-    EXPECT_EQ(ChoiceIndex::encode(-1), 0xFF);
-    EXPECT_EQ(ChoiceIndex::encode(4), 4);
-    EXPECT_EQ(ChoiceIndex::decode(0xFF), 255);
-    EXPECT_EQ(FlagByte::encode(true), 1);
-    EXPECT_EQ(FlagByte::encode(false), 0);
-    EXPECT_TRUE(FlagByte::decode(2));
-    EXPECT_FALSE(FlagByte::decode(0));
-}
-
 TEST(ZText, CopiesTextAndTerminatorOnly) {
     Guarded guarded(6, 0xEE);
     ZText::encode(guarded.field(), "wide");
