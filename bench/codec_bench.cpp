@@ -4,37 +4,19 @@
 #include <benchmark/benchmark.h>
 
 #include "image/Codec.h"
+#include "image/StartupImage.h"
 #include "settings/SettingsStore.h"
+#include "settings/SilentFeedback.h"
 #include "settings/StartupState.h"
 
 namespace {
 
 using namespace korvex;
 
-class SilentFeedback final : public Feedback {
-  public:
-    void log(std::string_view) override {}
-    void information(std::string_view) override {}
-    void message(std::string_view, std::string_view) override {}
-    void plainMessage(std::string_view) override {}
-    void error(std::string_view) override {}
-    void progressBegin(int) override {}
-    void progressStep() override {}
-    void progressReset() override {}
-    void keepResponsive() override {}
-    void setActionsEnabled(bool) override {}
-};
-
 const FixedClock kClock({2024, 3, 9, 14, 7, 30});
 
-SettingsStore startupSettings() {
-    SettingsStore settings;
-    applyStartupState(settings, kClock);
-    return settings;
-}
-
 void EncodeFullImage(benchmark::State& state) {
-    const SettingsStore settings = startupSettings();
+    const SettingsStore settings = startupSettings(kClock);
     SilentFeedback feedback;
     ConfigImage image;
     for (auto _ : state) {
@@ -46,10 +28,9 @@ void EncodeFullImage(benchmark::State& state) {
 BENCHMARK(EncodeFullImage);
 
 void DecodeFullImage(benchmark::State& state) {
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kClock);
     SilentFeedback feedback;
-    ConfigImage image;
-    EncodeConfigImage(image, settings, feedback, kClock);
+    ConfigImage image = startupImage(kClock);
     for (auto _ : state) {
         const bool passed = DecodeConfigImage(image, settings, feedback);
         benchmark::DoNotOptimize(passed);

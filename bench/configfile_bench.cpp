@@ -16,16 +16,12 @@ namespace {
 
 using korvex::ProfileFile;
 
-korvex::SettingsStore startupSettings() {
-    korvex::SettingsStore settings;
-    korvex::applyStartupState(settings, korvex::FixedClock({2025, 1, 2, 3, 4, 5}));
-    return settings;
-}
+const korvex::FixedClock kClock({2025, 1, 2, 3, 4, 5});
 
 // A save into a new file each time: every key added, the file written and renamed into place.
 void BM_SaveNewConfigFile(benchmark::State& state) {
     const korvex::testing::TempDir dir;
-    const auto settings = startupSettings();
+    const auto settings = korvex::startupSettings(kClock);
     korvex::testing::RecordingFeedback feedback;
     for (auto _ : state) {
         std::filesystem::remove(dir / "new.cfg");
@@ -37,7 +33,7 @@ BENCHMARK(BM_SaveNewConfigFile)->Unit(benchmark::kMicrosecond);
 // A save over an existing full file: read, every key replaced in place, written back.
 void BM_SaveOverConfigFile(benchmark::State& state) {
     const korvex::testing::TempDir dir;
-    const auto settings = startupSettings();
+    const auto settings = korvex::startupSettings(kClock);
     korvex::testing::RecordingFeedback feedback;
     korvex::saveConfigFile(settings, dir / "full.cfg", feedback);
     for (auto _ : state) {
@@ -49,7 +45,7 @@ BENCHMARK(BM_SaveOverConfigFile)->Unit(benchmark::kMicrosecond);
 void BM_LoadConfigFile(benchmark::State& state) {
     const korvex::testing::TempDir dir;
     korvex::testing::RecordingFeedback feedback;
-    korvex::saveConfigFile(startupSettings(), dir / "full.cfg", feedback);
+    korvex::saveConfigFile(korvex::startupSettings(kClock), dir / "full.cfg", feedback);
     korvex::SettingsStore settings;
     for (auto _ : state) {
         benchmark::DoNotOptimize(korvex::loadConfigFile(settings, dir / "full.cfg", feedback));

@@ -10,73 +10,49 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <string>
 
+#include "bench/FixedFileChooser.h"
 #include "device/ConfigTransfer.h"
 #include "device/DeviceLink.h"
 #include "device/FirmwareUpload.h"
 #include "device/SimulatedDevice.h"
 #include "settings/SettingsStore.h"
+#include "settings/SilentFeedback.h"
 #include "settings/StartupState.h"
 
 namespace {
 
 using namespace korvex;
 
-class NullFeedback final : public Feedback {
-  public:
-    void log(std::string_view line) override { benchmark::DoNotOptimize(line.data()); }
-    void information(std::string_view) override {}
-    void message(std::string_view, std::string_view) override {}
-    void plainMessage(std::string_view) override {}
-    void error(std::string_view) override {}
-    void progressBegin(int) override {}
-    void progressStep() override {}
-    void progressReset() override {}
-    void keepResponsive() override {}
-    void setActionsEnabled(bool) override {}
-};
-
-class OneFileChooser final : public FileChooser {
-  public:
-    explicit OneFileChooser(std::filesystem::path path) : path_(std::move(path)) {}
-    std::optional<std::filesystem::path> openFile(std::string_view,
-                                                  const std::filesystem::path&) override {
-        return path_;
-    }
-    std::optional<std::filesystem::path> saveFile(std::string_view, const std::filesystem::path&,
-                                                  std::string_view) override {
-        return std::nullopt;
-    }
-
-  private:
-    std::filesystem::path path_;
+// A simulated device with an empty EEPROM, plugged into its own bus, and the link to it.
+struct BlankDeviceRig {
+    SimulatedDevice device{ConfigImage{}};
+    SimulatedBus bus;
+    std::string path = bus.plug(device);
+    DeviceLink link{bus};
+    SilentFeedback feedback;
 };
 
 // 192 pages written and 192 read back through the link, with the open and close around each.
 void BM_ConfigPagesWriteThenRead(benchmark::State& state) {
-    SimulatedDevice device{ConfigImage{}};
-    SimulatedBus bus;
-    bus.plug(device);
-    DeviceLink link(bus);
-    NullFeedback feedback;
+    BlankDeviceRig rig;
     ConfigImage outgoing;
     for (size_t i = 0; i < kImageSize; ++i) {
         outgoing.bytes[i] = static_cast<uint8_t>(i * 13);
     }
     ConfigImage incoming;
     for (auto _ : state) {
-        bool good = link.OpenDevice(feedback);
+        bool good = rig.link.OpenDevice(rig.feedback);
         for (uint16_t page = 0; page < kPageCount; ++page) {
-            good &= link.WriteConfigPage(page, outgoing.page(page));
+            good &= rig.link.WriteConfigPage(page, outgoing.page(page));
         }
-        link.CloseDevice();
-        good &= link.OpenDevice(feedback);
+        rig.link.CloseDevice();
+        good &= rig.link.OpenDevice(rig.feedback);
         for (uint16_t page = 0; page < kPageCount; ++page) {
-            good &= link.ReadConfigPage(page, incoming.page(page));
+            good &= rig.link.ReadConfigPage(page, incoming.page(page));
         }
-        link.CloseDevice();
+        rig.link.CloseDevice();
         if (!good || incoming != outgoing) {
             state.SkipWithError("transfer failed");
         }
@@ -89,19 +65,14 @@ BENCHMARK(BM_ConfigPagesWriteThenRead)->Unit(benchmark::kMicrosecond);
 // "Write config" then "Read config" as the buttons run them: encode, 192 pages out, 192 pages in,
 // checksum, decode and the version query.
 void BM_WriteConfigThenReadConfig(benchmark::State& state) {
-    SimulatedDevice device{ConfigImage{}};
-    SimulatedBus bus;
-    bus.plug(device);
-    DeviceLink link(bus);
-    NullFeedback feedback;
+    BlankDeviceRig rig;
     const FixedClock clock(UtcDateTime{2024, 7, 9, 8, 5, 0});
-    SettingsStore settings;
-    applyStartupState(settings, clock);
+    SettingsStore settings = startupSettings(clock);
     ConfigImage outgoing;
     ConfigImage incoming;
     for (auto _ : state) {
-        if (!WriteConfig(link, outgoing, settings, feedback, clock) ||
-            !ReadConfig(link, incoming, settings, feedback)) {
+        if (!WriteConfig(rig.link, outgoing, settings, rig.feedback, clock) ||
+            !ReadConfig(rig.link, incoming, settings, rig.feedback)) {
             state.SkipWithError("transfer failed");
         }
     }
@@ -117,15 +88,11 @@ void BM_FirmwareUploadLargest(benchmark::State& state) {
             out.put(static_cast<char>(i * 7));
         }
     }
-    SimulatedDevice device{ConfigImage{}};
-    SimulatedBus bus;
-    bus.plug(device);
-    DeviceLink link(bus);
-    NullFeedback feedback;
-    OneFileChooser chooser(file);
+    BlankDeviceRig rig;
+    FixedFileChooser chooser(file);
     auto buffer = std::make_unique<FirmwareBuffer>();
     for (auto _ : state) {
-        if (!UploadFirmware(link, *buffer, feedback, chooser, ".")) {
+        if (!UploadFirmware(rig.link, *buffer, rig.feedback, chooser, ".")) {
             state.SkipWithError("upload failed");
         }
     }

@@ -5,41 +5,14 @@
 #include <stdexcept>
 
 #include "device/SimulatedDevice.h"
-#include "image/Codec.h"
-#include "settings/SettingsStore.h"
-#include "settings/StartupState.h"
+#include "image/StartupImage.h"
 
 namespace korvex {
 
 namespace {
 
-// Tells nobody anything: the start-up settings pass every check.
-class SilentFeedback final : public Feedback {
-  public:
-    void log(std::string_view) override {}
-    void information(std::string_view) override {}
-    void message(std::string_view, std::string_view) override {}
-    void plainMessage(std::string_view) override {}
-    void error(std::string_view) override {}
-    void progressBegin(int) override {}
-    void progressStep() override {}
-    void progressReset() override {}
-    void keepResponsive() override {}
-    void setActionsEnabled(bool) override {}
-};
-
-// The image of the start-up settings, stamped at a fixed time so every fresh device is alike.
-ConfigImage startupImage() {
-    const FixedClock clock(UtcDateTime{2024, 1, 1, 0, 0, 0});
-    SettingsStore settings;
-    applyStartupState(settings, clock);
-    SilentFeedback feedback;
-    ConfigImage image;
-    if (!EncodeConfigImage(image, settings, feedback, clock)) {
-        throw std::logic_error("the start-up settings do not encode");
-    }
-    return image;
-}
+// Every fresh device holds the start-up image stamped at this time, so they are all alike.
+const FixedClock kFreshDeviceClock(UtcDateTime{2024, 1, 1, 0, 0, 0});
 
 const std::filesystem::path kEepromFile = "eeprom.bin";
 const std::filesystem::path kFlashFile = "firmware.bin";
@@ -78,7 +51,7 @@ void storeExact(const std::filesystem::path& path, const uint8_t* bytes, size_t 
 
 }  // namespace
 
-SimulatedDevice::SimulatedDevice() : SimulatedDevice(startupImage()) {}
+SimulatedDevice::SimulatedDevice() : SimulatedDevice(startupImage(kFreshDeviceClock)) {}
 
 SimulatedDevice SimulatedDevice::loadOrCreate(const std::filesystem::path& folder) {
     ConfigImage eeprom;

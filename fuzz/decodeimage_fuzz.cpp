@@ -12,22 +12,9 @@
 #include "image/Codec.h"
 #include "image/Layout.h"
 #include "settings/SettingsStore.h"
+#include "settings/SilentFeedback.h"
 
 namespace {
-
-class SilentFeedback final : public korvex::Feedback {
-  public:
-    void log(std::string_view) override {}
-    void information(std::string_view) override {}
-    void message(std::string_view, std::string_view) override {}
-    void plainMessage(std::string_view) override {}
-    void error(std::string_view) override {}
-    void progressBegin(int) override {}
-    void progressStep() override {}
-    void progressReset() override {}
-    void keepResponsive() override {}
-    void setActionsEnabled(bool) override {}
-};
 
 // The bytes that a decode may look at: the version text and every field of the layout that is
 // decoded (not the zero byte after the station's SSID, not the clock fields).
@@ -59,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             scrambled.bytes[offset] ^= 0xA5;
         }
     }
-    SilentFeedback feedback;
+    korvex::SilentFeedback feedback;
     korvex::SettingsStore settings;
     const bool accepted = korvex::DecodeConfigImage(image, settings, feedback);
     korvex::SettingsStore settingsOfScrambled;

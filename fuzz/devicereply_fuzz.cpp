@@ -18,8 +18,8 @@
 #include "device/ConfigTransfer.h"
 #include "device/DeviceLink.h"
 #include "device/Transport.h"
-#include "settings/Feedback.h"
 #include "settings/SettingsStore.h"
+#include "settings/SilentFeedback.h"
 #include "settings/StartupState.h"
 
 namespace {
@@ -87,18 +87,10 @@ class FuzzProvider final : public TransportProvider {
     Outcome& outcome_;
 };
 
-class CountingFeedback final : public Feedback {
+class CountingFeedback final : public SilentFeedback {
   public:
     void log(std::string_view line) override { logLines.emplace_back(line); }
-    void information(std::string_view) override {}
-    void message(std::string_view, std::string_view) override {}
     void plainMessage(std::string_view text) override { lastPlain = std::string(text); }
-    void error(std::string_view) override {}
-    void progressBegin(int) override {}
-    void progressStep() override {}
-    void progressReset() override {}
-    void keepResponsive() override {}
-    void setActionsEnabled(bool) override {}
     std::string lastPlain;
     std::vector<std::string> logLines;
 };
@@ -137,11 +129,8 @@ void checkReadPage(DeviceLink& link, const Outcome& outcome, uint16_t page) {
 }
 
 void checkReadConfig(DeviceLink& link, CountingFeedback& feedback) {
-    static const SettingsStore startup = [] {
-        SettingsStore settings;
-        applyStartupState(settings, FixedClock(UtcDateTime{2024, 1, 1, 0, 0, 0}));
-        return settings;
-    }();
+    static const SettingsStore startup =
+        startupSettings(FixedClock(UtcDateTime{2024, 1, 1, 0, 0, 0}));
     SettingsStore settings = startup;
     ConfigImage incoming;
     incoming.bytes.fill(0xEE);

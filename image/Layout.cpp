@@ -23,14 +23,8 @@ class Table {
   public:
     void stationCall(int offset, std::string call, std::string ssid, std::string tooShort,
                      std::string ssidMessage) {
-        add({.kind = RowKind::StationCall,
-             .offset = at(offset),
-             .width = CallSsid::kWidth,
-             .setting = std::move(call),
-             .ssidSetting = std::move(ssid),
-             .message = std::move(tooShort),
-             .ssidMessage = std::move(ssidMessage),
-             .range = kSsidRange});
+        add(callSsid(RowKind::StationCall, offset, std::move(call), std::move(ssid),
+                     std::move(tooShort), std::move(ssidMessage)));
     }
     void zeroByte(int offset) {
         add({.kind = RowKind::ZeroByte, .offset = at(offset), .width = 1});

@@ -69,4 +69,10 @@ void applyStartupState(Settings& settings, const Clock& clock) {
     selectStartChoices(settings, filterDialog, false);
 }
 
+SettingsStore startupSettings(const Clock& clock) {
+    SettingsStore settings;
+    applyStartupState(settings, clock);
+    return settings;
+}
+
 }  // namespace korvex

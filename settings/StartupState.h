@@ -4,6 +4,7 @@
 
 #include "settings/Clock.h"
 #include "settings/Settings.h"
+#include "settings/SettingsStore.h"
 
 namespace korvex {
 
@@ -15,5 +16,8 @@ void CopyPcTime(Settings& settings, const Clock& clock);
 // check states, CopyPcTime, initial choices, initial telemetry sources, the "Default parameters"
 // preset of every channel, the remaining initial choices.
 void applyStartupState(Settings& settings, const Clock& clock);
+
+// A store holding the start-up state at the clock's time.
+SettingsStore startupSettings(const Clock& clock);
 
 }  // namespace korvex

@@ -1,48 +1,18 @@
 // The device commands of korvex-cli, run as a program against a simulated device in a folder.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "support/TempDir.h"
+#include "support/CliRunner.h"
 
 namespace korvex::testing {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-    std::vector<std::string> outLines() const {
-        std::vector<std::string> lines;
-        std::istringstream in(out);
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line);
-        }
-        return lines;
-    }
-};
-
-class DeviceCommands : public ::testing::Test {
+class DeviceCommands : public CliRunner {
   protected:
-    CliRun cli(const std::string& arguments) {
-        const char* bin = std::getenv("KORVEX_BIN_DIR");
-        EXPECT_NE(bin, nullptr) << "run through ctest, which names the program folder";
-        const auto out = folder / "stdout";
-        const auto err = folder / "stderr";
-        const std::string command = std::string(bin ? bin : ".") + "/korvex-cli " + arguments +
-                                    " >" + out.string() + " 2>" + err.string() + " </dev/null";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
-    }
-    std::string simulate() const { return " --simulate " + (folder / "sim").string(); }
-    std::string at(const std::string& name) const { return (folder / name).string(); }
-
-    TempDir folder;
+    std::string simulate() const { return " --simulate " + at("sim"); }
 };
 
 TEST_F(DeviceCommands, VersionOfAFreshSimulatedDevice) {

@@ -1,42 +1,21 @@
 // The file commands of korvex-cli, run as a program: defaults and ruf.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "files/Xtea.h"
-#include "support/TempDir.h"
+#include "support/CliRunner.h"
 
 namespace korvex::testing {
 namespace {
 
-class FileCommands : public ::testing::Test {
-  protected:
-    struct Run {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
-    Run cli(const std::string& arguments) {
-        const char* bin = std::getenv("KORVEX_BIN_DIR");
-        EXPECT_NE(bin, nullptr) << "run through ctest, which names the program folder";
-        const std::string command = std::string(bin ? bin : ".") + "/korvex-cli " + arguments +
-                                    " >" + at("stdout") + " 2>" + at("stderr") + " </dev/null";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(folder / "stdout"),
-                readFile(folder / "stderr")};
-    }
-    std::string at(const std::string& name) const { return (folder / name).string(); }
-
-    TempDir folder;
-};
+class FileCommands : public CliRunner {};
 
 TEST_F(FileCommands, DefaultsWritesTheStartupSettings) {
-    const Run run = cli("defaults -o " + at("d.cfg"));
+    const CliRun run = cli("defaults -o " + at("d.cfg"));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out + run.err, "");
     const std::string text = readFile(folder / "d.cfg");
@@ -76,7 +55,7 @@ TEST_P(FileCommandFailures, ExitWithTheMessage) {
             text->replace(at, 1, folder.path().string());
         }
     }
-    const Run run = cli(arguments);
+    const CliRun run = cli(arguments);
     EXPECT_EQ(run.status, GetParam().status);
     if (!GetParam().err.empty()) {
         EXPECT_EQ(run.err, err);
@@ -108,7 +87,8 @@ TEST_F(FileCommands, RufCarriesTheImageThatEncodeWrites) {
     ASSERT_EQ(cli("defaults -o " + at("d.cfg")).status, 0);
     writeFile(folder / "fw.hash", std::string(4096, '\x42'));
     const std::string time = " --time 2024-07-09T08:05";
-    const Run run = cli("ruf " + at("d.cfg") + " " + at("fw.hash") + " -o " + at("a.ruf") + time);
+    const CliRun run =
+        cli("ruf " + at("d.cfg") + " " + at("fw.hash") + " -o " + at("a.ruf") + time);
     EXPECT_EQ(run.status, 0) << run.err;
     ASSERT_EQ(cli("ruf " + at("d.cfg") + " " + at("fw.hash") + " -o " + at("b.ruf") + time).status,
               0);
@@ -128,7 +108,7 @@ TEST_F(FileCommands, RufStopsAtAFailingCheck) {
               "[!WARNING]\r\nApplication=Korvex Mini Configurator\r\nVersion=v1.10\r\n"
               "[Radio]\r\nTXdelay=5\r\n");
     writeFile(folder / "fw.hash", "fw");
-    const Run run = cli("ruf " + at("c.cfg") + " " + at("fw.hash") + " -o " + at("c.ruf"));
+    const CliRun run = cli("ruf " + at("c.cfg") + " " + at("fw.hash") + " -o " + at("c.ruf"));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "TX delay - range error (200 - 1000).\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "c.ruf"));

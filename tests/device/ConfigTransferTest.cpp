@@ -5,6 +5,7 @@
 #include "SimulatedRig.h"
 #include "device/ConfigTransfer.h"
 #include "image/Codec.h"
+#include "image/StartupImage.h"
 #include "settings/Catalogue.h"
 #include "settings/IntegerRule.h"
 #include "settings/SettingsStore.h"
@@ -16,21 +17,6 @@ namespace {
 const FixedClock kStartClock(UtcDateTime{2013, 3, 1, 0, 30, 0});
 const FixedClock kWriteClock(UtcDateTime{2024, 7, 9, 8, 5, 42});
 constexpr const char* kClockFields[] = {"Rtcyear", "Rtcmonth", "Rtcday", "Rtchour", "Rtcmin"};
-
-SettingsStore startupSettings() {
-    SettingsStore settings;
-    applyStartupState(settings, kStartClock);
-    return settings;
-}
-
-// The image of the start-up settings, as a fresh device holds it.
-ConfigImage startupImage() {
-    SettingsStore settings = startupSettings();
-    RecordingFeedback quiet;
-    ConfigImage image;
-    EXPECT_TRUE(EncodeConfigImage(image, settings, quiet, kStartClock));
-    return image;
-}
 
 // The settings whose values differ, with both values, for readable failures.
 std::vector<std::string> differences(const SettingsStore& a, const SettingsStore& b) {
@@ -66,8 +52,8 @@ bool allZero(const ConfigImage& image, size_t fromPage = 0) {
 }
 
 TEST(ReadConfig, GoodReadDecodesEveryPageAndShowsTheVersion) {
-    SimulatedRig rig(startupImage());
-    SettingsStore settings = startupSettings();
+    SimulatedRig rig(startupImage(kStartClock));
+    SettingsStore settings = startupSettings(kStartClock);
     settings.setText("Txdelay", "999");
     ConfigImage incoming;
 
@@ -90,7 +76,7 @@ TEST(ReadConfig, GoodReadDecodesEveryPageAndShowsTheVersion) {
 
 TEST(WriteConfig, GoodWriteSendsTheEncodedImage) {
     SimulatedRig rig;
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     ConfigImage outgoing;
 
     EXPECT_TRUE(WriteConfig(rig.link, outgoing, settings, rig.feedback, kWriteClock));
@@ -109,7 +95,7 @@ TEST(WriteConfig, GoodWriteSendsTheEncodedImage) {
 
 TEST(ConfigTransfer, WriteThenReadRoundTripsEverySetting) {
     SimulatedRig rig;
-    SettingsStore written = startupSettings();
+    SettingsStore written = startupSettings(kStartClock);
     written.setText("Callsign", "SP5ABC");
     written.setText("Ssid", "10");
     written.setText("Txdelay", "300");
@@ -150,9 +136,9 @@ class ReadFaultTest : public ::testing::TestWithParam<ReadFaultCase> {};
 
 TEST_P(ReadFaultTest, StopsReadingAndReportsAsTheImageAllows) {
     const auto& param = GetParam();
-    SimulatedRig rig(startupImage());
+    SimulatedRig rig(startupImage(kStartClock));
     rig.device.armFault(param.fault, param.page);
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     settings.setText("Txdelay", "999");
     ConfigImage incoming;
     incoming.bytes.fill(0xAA);
@@ -214,9 +200,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadConfig, FirstPageFailureShowsTheDecodersRefusalBeforeTheVersion) {
-    SimulatedRig rig(startupImage());
+    SimulatedRig rig(startupImage(kStartClock));
     rig.device.armFault(SimulatedFault::Reject, 0);
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     const SettingsStore before = settings;
     ConfigImage incoming;
     EXPECT_FALSE(ReadConfig(rig.link, incoming, settings, rig.feedback));
@@ -232,7 +218,7 @@ TEST(ReadConfig, AbsentDeviceClearsTheImageAndLogsOnlyNotFound) {
     SimulatedBus empty;
     DeviceLink link(empty);
     RecordingFeedback feedback;
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     ConfigImage incoming;
     incoming.bytes.fill(0xAA);
     EXPECT_FALSE(ReadConfig(link, incoming, settings, feedback));
@@ -242,9 +228,9 @@ TEST(ReadConfig, AbsentDeviceClearsTheImageAndLogsOnlyNotFound) {
 }
 
 TEST(ReadConfig, DeviceWithoutPermissionFailsAtTheFirstPage) {
-    SimulatedRig rig(startupImage());
+    SimulatedRig rig(startupImage(kStartClock));
     rig.bus.denyAccess(rig.path);
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     ConfigImage incoming;
     EXPECT_FALSE(ReadConfig(rig.link, incoming, settings, rig.feedback));
     const std::string noAccess =
@@ -270,7 +256,7 @@ TEST_P(WriteFaultTest, StopsWritingAndLeavesTheOldImageBehind) {
     old.bytes.fill(0x77);
     SimulatedRig rig(old);
     rig.device.armFault(param.fault, param.page);
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     ConfigImage outgoing;
 
     EXPECT_FALSE(WriteConfig(rig.link, outgoing, settings, rig.feedback, kWriteClock));
@@ -299,7 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(WriteConfig, BadSumOnAWriteReplyIsNotExamined) {
     SimulatedRig rig;
     rig.device.armFault(SimulatedFault::BadSum, 3);
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     ConfigImage outgoing;
     EXPECT_TRUE(WriteConfig(rig.link, outgoing, settings, rig.feedback, kWriteClock));
     EXPECT_EQ(rig.feedback.logLines.back(), "Eeprom write success");
@@ -307,7 +293,7 @@ TEST(WriteConfig, BadSumOnAWriteReplyIsNotExamined) {
 
 TEST(WriteConfig, FailingEncodeNeverOpensTheDeviceButTheClockIsCopied) {
     SimulatedRig rig;
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     settings.setText("Txdelay", "100");
     ASSERT_TRUE(settings.checked("Uploadpctime"));
     ConfigImage outgoing;
@@ -327,7 +313,7 @@ TEST(WriteConfig, FailingEncodeNeverOpensTheDeviceButTheClockIsCopied) {
 
 TEST(WriteConfig, UntickedUploadpctimeKeepsTheTypedTime) {
     SimulatedRig rig;
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     settings.setChecked("Uploadpctime", false);
     settings.setText("Rtcyear", "2020");
     ConfigImage outgoing;
@@ -337,7 +323,7 @@ TEST(WriteConfig, UntickedUploadpctimeKeepsTheTypedTime) {
 
 TEST(WriteConfig, NotANumberEndsTheActionBeforeTheDevice) {
     SimulatedRig rig;
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     settings.setText("Txdelay", "fast");
     ConfigImage outgoing;
     EXPECT_THROW(WriteConfig(rig.link, outgoing, settings, rig.feedback, kWriteClock),
@@ -350,7 +336,7 @@ TEST(WriteConfig, AbsentDeviceLogsOnlyNotFound) {
     SimulatedBus empty;
     DeviceLink link(empty);
     RecordingFeedback feedback;
-    SettingsStore settings = startupSettings();
+    SettingsStore settings = startupSettings(kStartClock);
     ConfigImage outgoing;
     EXPECT_FALSE(WriteConfig(link, outgoing, settings, feedback, kWriteClock));
     EXPECT_EQ(feedback.logLines, std::vector<std::string>{kNotFoundLine});
@@ -360,7 +346,7 @@ TEST(WriteConfig, AbsentDeviceLogsOnlyNotFound) {
 TEST(SimulatedDevice, FreshDeviceHoldsTheStartupImage) {
     SimulatedDevice fresh;
     ConfigImage image = fresh.eeprom();
-    ConfigImage expectedImage = startupImage();
+    ConfigImage expectedImage = startupImage(kStartClock);
     SettingsStore decoded;
     SettingsStore expected;
     RecordingFeedback feedback;
