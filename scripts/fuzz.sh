@@ -4,6 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+failed=0
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 for source in fuzz/*_fuzz.cpp; do
@@ -11,7 +12,18 @@ for source in fuzz/*_fuzz.cpp; do
     work=$(mktemp -d)
     cp -r "fuzz/corpus/$target/." "$work/" 2>/dev/null || true
     echo "fuzzing $target for ${seconds}s"
-    "build-fuzz/bin/$target" -max_total_time="$seconds" -max_len=8192 -print_final_stats=0 "$work" \
-        2>&1 | tail -n 2
-    rm -rf "$work"
+    status=0
+    "build-fuzz/bin/$target" -max_total_time="$seconds" -max_len=8192 -print_final_stats=0 \
+        -artifact_prefix="$work/" "$work" >"$work.log" 2>&1 || status=$?
+    if [ "$status" -ne 0 ]; then
+        # A finding: show the report and keep the input that caused it.
+        tail -n 40 "$work.log"
+        mkdir -p build-fuzz/findings
+        cp "$work"/crash-* "$work"/leak-* "$work"/timeout-* build-fuzz/findings/ 2>/dev/null || true
+        failed=1
+    else
+        tail -n 1 "$work.log"
+    fi
+    rm -rf "$work" "$work.log"
 done
+exit "$failed"
