@@ -47,9 +47,13 @@ void CallField::encode(FieldBytes field, std::string_view text) {
 }
 
 std::string CallField::decode(ConstFieldBytes field) {
-    std::string text = textUpToZero(field);
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
+    // The trailing spaces of the whole field become terminators; a zero byte before them ends
+    // the text, spaces in front of that zero included.
+    size_t end = field.size();
+    while (end > 0 && field[end - 1] == ' ') {
+        --end;
+    }
+    return textUpToZero(field.first(end));
 }
 
 std::string CallField::decodeAsStored(ConstFieldBytes field) {

@@ -21,7 +21,7 @@ struct CallField {
     static constexpr size_t kWidth = 6;
     // Fills the field with spaces and copies the upper-cased text over its start (at most 6).
     static void encode(FieldBytes field, std::string_view text);
-    // The bytes up to the first zero byte with the trailing run of spaces removed.
+    // The field with its trailing run of spaces removed, then up to the first zero byte.
     static std::string decode(ConstFieldBytes field);
     // The bytes up to the first zero byte, trailing spaces kept (the station's own call).
     static std::string decodeAsStored(ConstFieldBytes field);

@@ -48,9 +48,13 @@ TEST(CallField, DecodesWithOrWithoutTrailingSpaces) {
         std::string asStored;
     };
     const Case cases[] = {
-        {"SP5AB ", "SP5AB", "SP5AB "},  {"      ", "", "      "},
-        {"A B   ", "A B", "A B   "},    {std::string("AB\0CD ", 6), "AB", "AB"},
+        {"SP5AB ", "SP5AB", "SP5AB "},
+        {"      ", "", "      "},
+        {"A B   ", "A B", "A B   "},
+        {std::string("AB\0CD ", 6), "AB", "AB"},
         {"NOCALL", "NOCALL", "NOCALL"},
+        {std::string("AB \0C ", 6), "AB ", "AB "},
+        {std::string("AB \0\0\0", 6), "AB ", "AB "},
     };
     for (const auto& c : cases) {
         Guarded guarded(CallField::kWidth);
