@@ -246,7 +246,7 @@ class ControlsTest : public QObject {
         QCOMPARE(korvex::app::qtNameFilter(filter.toStdString()), qtFilter);
     }
 
-    void saveDialogsProposeTheNameLastChosen() {
+    void dialogsProposeTheFileLastChosen() {
         ScriptedDialogs dialogs;
         korvex::app::DialogFileChooser chooser(dialogs);
         const std::string filter = "KorvexMini config files (*.cfg)|*.cfg";
@@ -265,9 +265,9 @@ class ControlsTest : public QObject {
         const QString folder = QStringLiteral("/opt/k/config");
         QCOMPARE(dialogs.requests, (std::vector<korvex::app::FileDialogRequest>{
                                        {Mode::Save, qtFilter, folder, "korvexmini.cfg"},
-                                       {Mode::Save, qtFilter, folder, "mine.cfg"},
+                                       {Mode::Save, qtFilter, folder, "/data/config/mine.cfg"},
                                        {Mode::Open, qtFilter, folder, ""},
-                                       {Mode::Open, qtFilter, folder, "other.cfg"}}));
+                                       {Mode::Open, qtFilter, folder, "/data/config/other.cfg"}}));
     }
 };
 
