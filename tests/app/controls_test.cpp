@@ -1,6 +1,7 @@
 // The preset buttons, the typing limits of the edit fields, and the seams over the widgets:
 // WidgetSettings, WidgetFeedback, DialogFileChooser and the action runner.
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -151,6 +152,33 @@ class ControlsTest : public QObject {
         QCOMPARE(edit.text(), QStringLiteral("LONGERCAL"));
         QTest::keyClicks(&edit, "Y");
         QCOMPARE(edit.text(), QStringLiteral("LONGERCAL"));
+    }
+
+    // A paste keeps what fits, as a maximum length does; the rest of the pasted text is dropped.
+    void pastingKeepsWhatFits_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("into an empty field") << "" << 0 << "SQ9ABCDEF"
+                                             << "SQ9ABC";
+        QTest::newRow("in the middle") << "SQ9" << 2 << "XYZW"
+                                       << "SQXYZ9";
+        QTest::newRow("into a full field") << "SQ9ABC" << 6 << "D"
+                                           << "SQ9ABC";
+    }
+    void pastingKeepsWhatFits() {
+        QFETCH(QString, before);
+        QFETCH(int, cursor);
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        WindowRig rig;
+        auto& edit = rig.control<QLineEdit>("Callsign");
+        edit.setText(before);
+        edit.setCursorPosition(cursor);
+        QApplication::clipboard()->setText(pasted);
+        edit.paste();
+        QCOMPARE(edit.text(), kept);
     }
 
     void settingsCrossTheEdgeAsLatin1() {
