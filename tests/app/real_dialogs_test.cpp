@@ -164,6 +164,34 @@ class RealDialogsTest : public QObject {
         QCOMPARE(answerer.fileDialogs[3].selected, QStringList{typed});
         QCOMPARE(answerer.fileDialogs[3].folder, typedFolder);
     }
+
+    void remoteUpdateDialogsStartInTheirFoldersWithTheirFilters() {
+        RealDialogsRig rig;
+        for (const char* folder : {"firmware", "remote"}) {
+            QDir().mkpath(rig.folder(folder));
+        }
+        const QString firmware = QDir(rig.folder("firmware")).filePath("fw.hash");
+        korvex::testing::writeFile(firmware.toStdString(), std::string(40, '\x5a'));
+        const QString destination = QDir(rig.folder("remote")).filePath("update");
+        ModalAnswerer answerer;
+        answerer.answers = {firmware, destination};
+        rig.click("Button12");
+
+        QCOMPARE(answerer.boxes.size(), size_t{0});
+        QCOMPARE(QFileInfo(destination).size(), qint64{6656 + 40});  // no suffix appended
+        QCOMPARE(answerer.fileDialogs.size(), size_t{2});
+        const auto& firmwareDialog = answerer.fileDialogs[0];
+        QCOMPARE(firmwareDialog.mode, QFileDialog::AcceptOpen);
+        QCOMPARE(firmwareDialog.folder, rig.folder("firmware"));
+        QCOMPARE(firmwareDialog.filters, QStringList{"Korvex firmware hash files (*.hash)"});
+        const auto& destinationDialog = answerer.fileDialogs[1];
+        QCOMPARE(destinationDialog.mode, QFileDialog::AcceptSave);
+        QCOMPARE(destinationDialog.folder, rig.folder("remote"));
+        QCOMPARE(destinationDialog.selected,
+                 QStringList{QDir(rig.folder("remote")).filePath("korvexmini.ruf")});
+        QCOMPARE(destinationDialog.filters, QStringList{"KorvexMini remote update files (*.ruf)"});
+        QCOMPARE(destinationDialog.defaultSuffix, QString());
+    }
 };
 
 QTEST_MAIN(RealDialogsTest)
