@@ -1,6 +1,5 @@
 #include "app/DialogFileChooser.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 #include "app/Latin1.h"
@@ -42,13 +41,13 @@ std::optional<std::filesystem::path> DialogFileChooser::show(
     request.mode = mode;
     request.nameFilter = qtNameFilter(filter);
     request.folder = QString::fromStdU16String(initialFolder.u16string());
-    request.proposedName = lastChosenName_.value(key, fromLatin1(proposedName));
+    request.proposedName = lastChosen_.value(key, fromLatin1(proposedName));
 
     const auto chosen = runner_.run(request);
     if (!chosen) {
         return std::nullopt;
     }
-    lastChosenName_.insert(key, QFileInfo(*chosen).fileName());
+    lastChosen_.insert(key, *chosen);
     return std::filesystem::path(chosen->toStdU16String());
 }
 

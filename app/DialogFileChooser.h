@@ -1,7 +1,8 @@
 #pragma once
 // The FileChooser of the window: converts the core's "Description|*.ext" filters to Qt's form,
-// starts every dialog in the folder the action names, and proposes the name last chosen in the
-// same kind of dialog (a save proposes the core's name until the first save).
+// starts every dialog in the folder the action names, and proposes the file last chosen in the
+// same kind of dialog, with its folder, so that the dialog opens where that file is (a save
+// proposes the core's name in the action's folder until the first save).
 
 #include <QHash>
 #include <QString>
@@ -27,8 +28,8 @@ class DialogFileChooser final : public FileChooser {
                                               std::string_view proposedName);
 
     FileDialogRunner& runner_;
-    // The file name last chosen, per dialog mode and filter.
-    QHash<QString, QString> lastChosenName_;
+    // The path last chosen, per dialog mode and filter.
+    QHash<QString, QString> lastChosen_;
 };
 
 // "Desc|*.ext" (pairs separated by '|') becomes "Desc (*.ext)" (entries separated by ";;"); a

@@ -9,9 +9,10 @@ namespace korvex::app {
 struct FileDialogRequest {
     enum class Mode { Open, Save };
     Mode mode = Mode::Open;
-    QString nameFilter;    // Qt form: "Description (*.ext)"
-    QString folder;        // the folder the dialog starts in
-    QString proposedName;  // file name preset in the dialog; empty for none
+    QString nameFilter;  // Qt form: "Description (*.ext)"
+    QString folder;      // the folder the dialog starts in
+    // File preset in the dialog, empty for none; a path with a folder opens the dialog there.
+    QString proposedName;
     bool operator==(const FileDialogRequest&) const = default;
 };
 

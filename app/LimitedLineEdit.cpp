@@ -1,21 +1,29 @@
 #include "app/LimitedLineEdit.h"
 
 #include <QValidator>
+#include <algorithm>
 
 namespace korvex::app {
 
-// Refuses an edit that makes the text longer than the limit, unless it comes from the program or
-// leaves an over-long text no longer than it was.
+// Keeps of what the user inserts only as much as fits the limit (an over-long text from the program
+// may keep its length): a key typed into a full field is refused, a paste is cut short.
 class TypingLimitValidator final : public QValidator {
   public:
     explicit TypingLimitValidator(LimitedLineEdit& edit) : QValidator(&edit), edit_(edit) {}
 
-    State validate(QString& input, int&) const override {
-        if (edit_.storing_ || input.size() <= edit_.limit_ ||
-            input.size() <= edit_.acceptedLength_) {
+    State validate(QString& input, int& position) const override {
+        const qsizetype allowed = std::max<qsizetype>(edit_.limit_, edit_.acceptedLength_);
+        const qsizetype excess = input.size() - allowed;
+        if (edit_.storing_ || excess <= 0) {
             return Acceptable;
         }
-        return Invalid;
+        // The inserted characters end at the cursor; drop their tail.
+        if (excess > position) {
+            return Invalid;
+        }
+        input.remove(position - excess, excess);
+        position -= static_cast<int>(excess);
+        return Acceptable;
     }
 
   private:

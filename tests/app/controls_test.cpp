@@ -1,6 +1,7 @@
 // The preset buttons, the typing limits of the edit fields, and the seams over the widgets:
 // WidgetSettings, WidgetFeedback, DialogFileChooser and the action runner.
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -153,6 +154,33 @@ class ControlsTest : public QObject {
         QCOMPARE(edit.text(), QStringLiteral("LONGERCAL"));
     }
 
+    // A paste keeps what fits, as a maximum length does; the rest of the pasted text is dropped.
+    void pastingKeepsWhatFits_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("into an empty field") << "" << 0 << "SQ9ABCDEF"
+                                             << "SQ9ABC";
+        QTest::newRow("in the middle") << "SQ9" << 2 << "XYZW"
+                                       << "SQXYZ9";
+        QTest::newRow("into a full field") << "SQ9ABC" << 6 << "D"
+                                           << "SQ9ABC";
+    }
+    void pastingKeepsWhatFits() {
+        QFETCH(QString, before);
+        QFETCH(int, cursor);
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        WindowRig rig;
+        auto& edit = rig.control<QLineEdit>("Callsign");
+        edit.setText(before);
+        edit.setCursorPosition(cursor);
+        QApplication::clipboard()->setText(pasted);
+        edit.paste();
+        QCOMPARE(edit.text(), kept);
+    }
+
     void settingsCrossTheEdgeAsLatin1() {
         WindowRig rig;
         rig.settings().setText("Beacon1_msg",
@@ -246,7 +274,7 @@ class ControlsTest : public QObject {
         QCOMPARE(korvex::app::qtNameFilter(filter.toStdString()), qtFilter);
     }
 
-    void saveDialogsProposeTheNameLastChosen() {
+    void dialogsProposeTheFileLastChosen() {
         ScriptedDialogs dialogs;
         korvex::app::DialogFileChooser chooser(dialogs);
         const std::string filter = "KorvexMini config files (*.cfg)|*.cfg";
@@ -265,9 +293,9 @@ class ControlsTest : public QObject {
         const QString folder = QStringLiteral("/opt/k/config");
         QCOMPARE(dialogs.requests, (std::vector<korvex::app::FileDialogRequest>{
                                        {Mode::Save, qtFilter, folder, "korvexmini.cfg"},
-                                       {Mode::Save, qtFilter, folder, "mine.cfg"},
+                                       {Mode::Save, qtFilter, folder, "/data/config/mine.cfg"},
                                        {Mode::Open, qtFilter, folder, ""},
-                                       {Mode::Open, qtFilter, folder, "other.cfg"}}));
+                                       {Mode::Open, qtFilter, folder, "/data/config/other.cfg"}}));
     }
 };
 

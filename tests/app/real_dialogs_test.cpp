@@ -1,0 +1,198 @@
+// The window with its own message boxes and file dialogs (QMessageBox, QFileDialog), answered by a
+// timer that looks at each modal window as it opens: captions, texts, buttons, folders, proposed
+// names and filters as the user sees them.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "app/DeviceAccess.h"
+#include "app/MainWindow.h"
+#include "app/WidgetSettings.h"
+#include "settings/Clock.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// What a modal window showed.
+struct SeenBox {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+struct SeenFileDialog {
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    QString folder;
+    QStringList selected;
+    QStringList filters;
+    QString defaultSuffix;
+};
+
+// Answers every modal window that opens while it lives: message boxes with their OK button, file
+// dialogs with the next path of `answers` (an empty path cancels).
+class ModalAnswerer {
+  public:
+    ModalAnswerer() {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start();
+    }
+
+    QStringList answers;
+    std::vector<SeenBox> boxes;
+    std::vector<SeenFileDialog> fileDialogs;
+
+  private:
+    void answer() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            SeenBox seen{box->windowTitle(), box->text(), box->icon(), {}};
+            for (auto* button : box->buttons()) {
+                seen.buttons << button->text().remove(QLatin1Char('&'));
+            }
+            boxes.push_back(seen);
+            box->button(QMessageBox::Ok)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            fileDialogs.push_back({dialog->acceptMode(), dialog->directory().absolutePath(),
+                                   dialog->selectedFiles(), dialog->nameFilters(),
+                                   dialog->defaultSuffix()});
+            const QString path = answers.isEmpty() ? QString() : answers.takeFirst();
+            if (path.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(path);
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        }
+    }
+    QTimer timer_;
+};
+
+struct RealDialogsRig {
+    RealDialogsRig() {
+        korvex::app::MainWindowServices services;
+        services.clock = &clock;
+        services.device = &device;
+        services.programFolder = programFolder.path();
+        window = std::make_unique<korvex::app::MainWindow>(std::move(services));
+        window->show();
+    }
+    void click(const char* button) {
+        window->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    }
+    QString folder(const char* name) const {
+        return QString::fromStdU16String((programFolder.path() / name).u16string());
+    }
+
+    korvex::FixedClock clock{korvex::UtcDateTime{2024, 5, 17, 9, 5, 0}};
+    korvex::app::SimulatedDeviceAccess device{std::nullopt, [](std::chrono::milliseconds) {}};
+    korvex::testing::TempDir programFolder;
+    std::unique_ptr<korvex::app::MainWindow> window;
+};
+
+}  // namespace
+
+class RealDialogsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void boxesShowTheirCaptionTextIconAndOneOkButton() {
+        RealDialogsRig rig;
+        ModalAnswerer answerer;
+        rig.window->settings().setText("Callsign", "");
+        rig.click("Button5");
+        rig.window->settings().setText("Callsign", "N0CALL");
+        rig.window->settings().setText("Txdelay", "25x");
+        rig.click("Button5");
+        rig.window->settings().setText("Txdelay", "250");
+        rig.click("Button5");
+        rig.click("Button4");
+
+        QCOMPARE(answerer.boxes.size(), size_t{3});
+        QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Information"));
+        QCOMPARE(answerer.boxes[0].icon, QMessageBox::Information);
+        QCOMPARE(answerer.boxes[0].buttons, QStringList{"OK"});
+        QCOMPARE(answerer.boxes[1].text, QStringLiteral("'25x' is not a valid integer value"));
+        QCOMPARE(answerer.boxes[1].caption, QStringLiteral("Korvex Mini Configurator"));
+        QCOMPARE(answerer.boxes[1].icon, QMessageBox::Critical);
+        QCOMPARE(answerer.boxes[1].buttons, QStringList{"OK"});
+        QVERIFY(answerer.boxes[2].text.startsWith(QStringLiteral("Firmware version: ")));
+        QCOMPARE(answerer.boxes[2].icon, QMessageBox::NoIcon);
+        QCOMPARE(answerer.boxes[2].buttons, QStringList{"OK"});
+    }
+
+    void configDialogsStartInTheConfigFolderAndProposeTheLastFile() {
+        RealDialogsRig rig;
+        korvex::testing::TempDir elsewhere;
+        QDir().mkpath(rig.folder("config"));
+        const QString typed = QString::fromStdU16String((elsewhere.path() / "station").u16string());
+        ModalAnswerer answerer;
+        answerer.answers = {typed, QString(), typed, QString()};
+        rig.window->settings().setText("Callsign", "SQ9XYZ");
+        rig.click("Button1");
+        rig.click("Button1");
+        rig.window->settings().setText("Callsign", "NOCALL");
+        rig.click("Button2");
+        rig.click("Button2");
+
+        QCOMPARE(rig.window->settings().text("Callsign"), std::string("SQ9XYZ"));
+        QVERIFY(QFileInfo::exists(typed));  // no suffix appended
+        QCOMPARE(answerer.boxes.size(), size_t{0});
+        QCOMPARE(answerer.fileDialogs.size(), size_t{4});
+        const auto& firstSave = answerer.fileDialogs[0];
+        QCOMPARE(firstSave.mode, QFileDialog::AcceptSave);
+        QCOMPARE(firstSave.folder, rig.folder("config"));
+        QCOMPARE(firstSave.selected,
+                 QStringList{QDir(rig.folder("config")).filePath("korvexmini.cfg")});
+        QCOMPARE(firstSave.filters, QStringList{"KorvexMini config files (*.cfg)"});
+        QCOMPARE(firstSave.defaultSuffix, QString());
+        // A later dialog proposes the file last chosen in it and opens where that file is.
+        const QString typedFolder = QFileInfo(typed).absolutePath();
+        QCOMPARE(answerer.fileDialogs[1].selected, QStringList{typed});
+        QCOMPARE(answerer.fileDialogs[1].folder, typedFolder);
+        const auto& firstOpen = answerer.fileDialogs[2];
+        QCOMPARE(firstOpen.mode, QFileDialog::AcceptOpen);
+        QCOMPARE(firstOpen.folder, rig.folder("config"));
+        QCOMPARE(firstOpen.filters, QStringList{"KorvexMini config files (*.cfg)"});
+        QCOMPARE(answerer.fileDialogs[3].selected, QStringList{typed});
+        QCOMPARE(answerer.fileDialogs[3].folder, typedFolder);
+    }
+
+    void remoteUpdateDialogsStartInTheirFoldersWithTheirFilters() {
+        RealDialogsRig rig;
+        for (const char* folder : {"firmware", "remote"}) {
+            QDir().mkpath(rig.folder(folder));
+        }
+        const QString firmware = QDir(rig.folder("firmware")).filePath("fw.hash");
+        korvex::testing::writeFile(firmware.toStdString(), std::string(40, '\x5a'));
+        const QString destination = QDir(rig.folder("remote")).filePath("update");
+        ModalAnswerer answerer;
+        answerer.answers = {firmware, destination};
+        rig.click("Button12");
+
+        QCOMPARE(answerer.boxes.size(), size_t{0});
+        QCOMPARE(QFileInfo(destination).size(), qint64{6656 + 40});  // no suffix appended
+        QCOMPARE(answerer.fileDialogs.size(), size_t{2});
+        const auto& firmwareDialog = answerer.fileDialogs[0];
+        QCOMPARE(firmwareDialog.mode, QFileDialog::AcceptOpen);
+        QCOMPARE(firmwareDialog.folder, rig.folder("firmware"));
+        QCOMPARE(firmwareDialog.filters, QStringList{"Korvex firmware hash files (*.hash)"});
+        const auto& destinationDialog = answerer.fileDialogs[1];
+        QCOMPARE(destinationDialog.mode, QFileDialog::AcceptSave);
+        QCOMPARE(destinationDialog.folder, rig.folder("remote"));
+        QCOMPARE(destinationDialog.selected,
+                 QStringList{QDir(rig.folder("remote")).filePath("korvexmini.ruf")});
+        QCOMPARE(destinationDialog.filters, QStringList{"KorvexMini remote update files (*.ruf)"});
+        QCOMPARE(destinationDialog.defaultSuffix, QString());
+    }
+};
+
+QTEST_MAIN(RealDialogsTest)
+#include "real_dialogs_test.moc"
