@@ -15,7 +15,7 @@ namespace {
 
 void BM_BuildRemoteUpdateFile(benchmark::State& state) {
     const korvex::testing::TempDir dir;
-    korvex::testing::writeFile(dir / "fw.hash", std::string(korvex::kMaxFirmwareSize, '\x5a'));
+    korvex::testing::writeFile(dir / "fw.hash", std::string(korvex::kFirmwareSize, '\x5a'));
     const korvex::FixedClock clock({2025, 1, 2, 3, 4, 5});
     korvex::SettingsStore settings = korvex::startupSettings(clock);
     korvex::testing::RecordingFeedback feedback;
@@ -33,7 +33,7 @@ BENCHMARK(BM_BuildRemoteUpdateFile)->Unit(benchmark::kMillisecond);
 
 // The packing alone: copy, encipher, CRC and filler, without the files.
 void BM_PackRemoteUpdate(benchmark::State& state) {
-    const std::vector<uint8_t> firmware(korvex::kMaxFirmwareSize, 0x5a);
+    const std::vector<uint8_t> firmware(korvex::kFirmwareSize, 0x5a);
     const korvex::ConfigImage image;
     for (auto _ : state) {
         benchmark::DoNotOptimize(korvex::packRemoteUpdate(image, firmware, 42));

@@ -9,12 +9,11 @@
 #include "device/DeviceLink.h"
 #include "settings/Feedback.h"
 #include "settings/FileChooser.h"
+#include "settings/FirmwareFile.h"
 
 namespace korvex {
 
-inline constexpr size_t kFirmwareSize = 245760;  // the largest firmware file, 7680 pages
 inline constexpr size_t kFirmwarePageCount = kFirmwareSize / kReportDataSize;
-inline constexpr const char* kFirmwareFilter = "Korvex firmware hash files (*.hash)|*.hash";
 
 // The firmware image being sent; owned by the caller for the whole run (240 KiB: keep it on the
 // heap). Bytes past the end of the last file read are zero.

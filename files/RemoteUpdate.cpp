@@ -16,7 +16,6 @@ namespace korvex {
 
 namespace {
 
-constexpr std::string_view kFirmwareFilter = "Korvex firmware hash files (*.hash)|*.hash";
 constexpr std::string_view kUpdateFilter = "KorvexMini remote update files (*.ruf)|*.ruf";
 constexpr std::string_view kProposedName = "korvexmini.ruf";
 constexpr std::string_view kErrorCaption = "File open error";
@@ -33,7 +32,7 @@ std::optional<std::vector<uint8_t>> readFirmware(std::ifstream& file, bool& unre
     file.seekg(0, std::ios::end);
     const std::streamoff length = file.tellg();
     unreadable = length < 0;
-    if (unreadable || static_cast<uint64_t>(length) > kMaxFirmwareSize) {
+    if (unreadable || static_cast<uint64_t>(length) > kFirmwareSize) {
         return std::nullopt;
     }
     std::vector<uint8_t> bytes(static_cast<size_t>(length));

@@ -12,19 +12,19 @@
 #include "settings/Clock.h"
 #include "settings/Feedback.h"
 #include "settings/FileChooser.h"
+#include "settings/FirmwareFile.h"
 #include "settings/Settings.h"
 
 namespace korvex {
 
 // The layout: firmware length, CRC, filler up to kRemoteImageOffset, the enciphered image, then
 // the firmware image as it stands.
-inline constexpr size_t kMaxFirmwareSize = 245760;
 inline constexpr size_t kRemoteCrcOffset = 4;
 inline constexpr size_t kRemoteFillerOffset = 8;
 inline constexpr size_t kRemoteImageOffset = 512;
 inline constexpr size_t kRemoteFirmwareOffset = kRemoteImageOffset + kImageSize;  // 6656
 
-// The bytes of a remote update file for `image` and `firmware` (at most kMaxFirmwareSize
+// The bytes of a remote update file for `image` and `firmware` (at most kFirmwareSize
 // bytes), the filler drawn from a SeededRandom seeded with `seed`.
 std::vector<uint8_t> packRemoteUpdate(const ConfigImage& image, std::span<const uint8_t> firmware,
                                       int64_t seed);
