@@ -31,7 +31,7 @@ std::string savedValue(const Settings& settings, const ConfigKey& key) {
         case ValueForm::Text:
             return settings.text(key.setting);
         case ValueForm::Number:
-            return std::to_string(convertInteger(settings.text(key.setting)));
+            return std::to_string(convertInteger(settings.text(key.setting), key.setting));
         case ValueForm::Choice:
             return std::to_string(settings.index(key.setting));
         case ValueForm::Flag:
