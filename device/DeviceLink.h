@@ -7,6 +7,7 @@
 #include <memory>
 #include <span>
 
+#include "device/DeviceLock.h"
 #include "device/HidReport.h"
 #include "device/Transport.h"
 #include "settings/Feedback.h"
@@ -23,7 +24,9 @@ class DeviceLink {
 
     // Opens the first interface with the Korvex Mini's vendor and product id and logs
     // "Korvex Mini found, ..." or "Korvex Mini not found.". True when it was found, even if it
-    // could not be opened (then one more line says so and every exchange fails).
+    // could not be opened (then one more line says so and every exchange fails). The device's
+    // lock is taken first and held until CloseDevice(); when another program holds it,
+    // "Korvex Mini is in use by another program." follows the found line and the result is false.
     bool OpenDevice(Feedback& feedback);
     void CloseDevice();
 
@@ -43,6 +46,7 @@ class DeviceLink {
 
     TransportProvider& provider_;
     std::chrono::milliseconds replyTimeout_;
+    std::unique_ptr<DeviceLock> lock_;      // null while closed
     std::unique_ptr<Transport> transport_;  // null while closed or when it could not be opened
 };
 
