@@ -131,7 +131,10 @@ void checkReadPage(DeviceLink& link, const Outcome& outcome, uint16_t page) {
 void checkReadConfig(DeviceLink& link, CountingFeedback& feedback) {
     static const SettingsStore startup =
         startupSettings(FixedClock(UtcDateTime{2024, 1, 1, 0, 0, 0}));
-    SettingsStore settings = startup;
+    // Assigning into the same store each time reuses its nodes: a fresh copy per read would
+    // cost more than the read.
+    static SettingsStore settings;
+    settings = startup;
     ConfigImage incoming;
     incoming.bytes.fill(0xEE);
     feedback.logLines.clear();
