@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <span>
 
@@ -19,8 +20,10 @@ inline constexpr uint16_t kKorvexProductId = 0xA04B;
 
 class DeviceLink {
   public:
+    // Device locks are files in `lockFolder`; an empty folder leaves the device unlocked.
     explicit DeviceLink(TransportProvider& provider,
-                        std::chrono::milliseconds replyTimeout = kReplyTimeout);
+                        std::chrono::milliseconds replyTimeout = kReplyTimeout,
+                        std::filesystem::path lockFolder = DeviceLock::lockFolder());
 
     // Opens the first interface with the Korvex Mini's vendor and product id and logs
     // "Korvex Mini found, ..." or "Korvex Mini not found.". True when it was found, even if it
@@ -46,6 +49,7 @@ class DeviceLink {
 
     TransportProvider& provider_;
     std::chrono::milliseconds replyTimeout_;
+    std::filesystem::path lockFolder_;
     std::unique_ptr<DeviceLock> lock_;      // null while closed
     std::unique_ptr<Transport> transport_;  // null while closed or when it could not be opened
 };

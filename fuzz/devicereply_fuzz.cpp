@@ -163,7 +163,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Input input(data, size);
     Outcome outcome;
     FuzzProvider provider(input, outcome);
-    DeviceLink link(provider);
+    // No lock file: the lock's system calls would cost more than the exchanges under test.
+    DeviceLink link(provider, kReplyTimeout, {});
     CountingFeedback feedback;
     require(link.OpenDevice(feedback), "the fuzz device is always found");
 

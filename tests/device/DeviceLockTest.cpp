@@ -89,8 +89,10 @@ TEST_F(DeviceLockTest, EveryCliDeviceCommandEndsAtTheInUseLine) {
     writeFile(folder / "fw.hash", std::string(64, 'F'));
     const std::string eeprom = readFile(folder / "sim" / "eeprom.bin");
     startHolder();
-    for (const std::string command : {"version", "read -o " + at("out.cfg"),
-                                      "write " + at("in.cfg"), "firmware " + at("fw.hash")}) {
+    const std::vector<std::string> commands = {"version", "read -o " + at("out.cfg"),
+                                               "write " + at("in.cfg"),
+                                               "firmware " + at("fw.hash")};
+    for (const std::string& command : commands) {
         const CliRun run = cli(command + " --simulate " + at("sim"));
         EXPECT_EQ(run.status, 1) << command;
         EXPECT_EQ(run.outLines(), kInUse) << command;
