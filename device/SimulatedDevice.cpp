@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <random>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -175,7 +176,10 @@ SimulatedBus::SimulatedBus(Waiter waiter) : waiter_(std::move(waiter)) {
 }
 
 std::string SimulatedBus::plug(SimulatedDevice& device, uint16_t vendorId, uint16_t productId) {
-    std::string path = "sim:" + std::to_string(slots_.size());
+    static const std::string process = std::to_string(std::random_device{}());
+    std::string path = device.folder().empty()
+                           ? "sim:memory:" + process + ":" + std::to_string(slots_.size())
+                           : "sim:" + device.folder().string();
     slots_.push_back({{vendorId, productId, path}, &device});
     return path;
 }

@@ -61,6 +61,8 @@ class SimulatedDevice {
     // the file of FOLDER that keeps that memory; other requests store nothing. False when the
     // page cannot be stored.
     bool keepWrittenPage(const std::filesystem::path& folder, const HidReport& request) const;
+    // The folder it was loaded from (made absolute); empty for a device in memory only.
+    const std::filesystem::path& folder() const { return folder_; }
 
     ConfigImage& eeprom() { return eeprom_; }
     const ConfigImage& eeprom() const { return eeprom_; }
@@ -90,6 +92,7 @@ class SimulatedDevice {
     std::optional<SimulatedFault> strikingFault(const HidReport& request);
     HidReport serve(const HidReport& request);
 
+    std::filesystem::path folder_;
     ConfigImage eeprom_;
     std::vector<uint8_t> flash_;
     uint32_t firmwareVersion_ = kFreshFirmwareVersion;
@@ -105,7 +108,9 @@ class SimulatedBus final : public TransportProvider {
     using Waiter = std::function<void(std::chrono::milliseconds)>;
     explicit SimulatedBus(Waiter waiter = {});
 
-    // Presents `device` (which must outlive the bus) as the next interface; returns its path.
+    // Presents `device` (which must outlive the bus) as the next interface; returns its path. A
+    // device kept in a folder is named after the folder, so every program that simulates that
+    // folder meets the same device lock; one in memory gets a name no other process uses.
     std::string plug(SimulatedDevice& device, uint16_t vendorId = kKorvexVendorId,
                      uint16_t productId = kKorvexProductId);
     // An interface that is listed but cannot be opened (a missing permission).

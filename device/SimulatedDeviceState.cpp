@@ -66,6 +66,11 @@ SimulatedDevice SimulatedDevice::loadOrCreate(const std::filesystem::path& folde
     if (!hadEeprom || !hadFlash) {
         device.save(folder);
     }
+    std::error_code error;
+    device.folder_ = std::filesystem::weakly_canonical(std::filesystem::absolute(folder), error);
+    if (error) {
+        device.folder_ = std::filesystem::absolute(folder);
+    }
     return device;
 }
 

@@ -132,7 +132,10 @@ bool saveConfigFile(const Settings& settings, const std::filesystem::path& path,
 }
 
 bool loadConfigFile(Settings& settings, const std::filesystem::path& path, Feedback& feedback) {
-    const ProfileFile profile = ProfileFile::load(path).value_or(ProfileFile());
+    return loadConfigProfile(settings, ProfileFile::load(path).value_or(ProfileFile()), feedback);
+}
+
+bool loadConfigProfile(Settings& settings, const ProfileFile& profile, Feedback& feedback) {
     if (!headerMatches(profile, "Application")) {
         feedback.information(kNotAConfigFile);
         return false;
