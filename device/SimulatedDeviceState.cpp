@@ -66,7 +66,7 @@ SimulatedDevice SimulatedDevice::loadOrCreate(const std::filesystem::path& folde
     if (!hadEeprom || !hadFlash) {
         device.save(folder);
     }
-    std::error_code error;
+    error.clear();
     device.folder_ = std::filesystem::weakly_canonical(std::filesystem::absolute(folder), error);
     if (error) {
         device.folder_ = std::filesystem::absolute(folder);
