@@ -5,22 +5,26 @@ namespace korvex::cli {
 namespace {
 
 const Command kCommands[] = {
-    {"defaults", "-o FILE.cfg", "save the start-up settings as a configuration file", runDefaults},
+    {"defaults", "-o FILE.cfg", "save the start-up settings as a configuration file", runDefaults,
+     kOutputOption},
     {"check", "FILE.cfg", "check the settings of a configuration file as a write would", runCheck},
     {"encode", "FILE.cfg -o IMAGE.bin [--time YYYY-MM-DDTHH:MM]",
-     "write the configuration image of a configuration file", runEncode},
+     "write the configuration image of a configuration file", runEncode,
+     kOutputOption | kTimeOption},
     {"decode", "IMAGE.bin -o FILE.cfg", "save the settings of a configuration image as a file",
-     runDecode},
+     runDecode, kOutputOption},
     {"ruf", "FILE.cfg FIRMWARE.hash -o OUT.ruf [--time YYYY-MM-DDTHH:MM]",
-     "build a remote update file from a configuration file and a firmware file", runRuf},
+     "build a remote update file from a configuration file and a firmware file", runRuf,
+     kOutputOption | kTimeOption},
     {"read", "-o FILE.cfg [--simulate DIR [--sim-fault KIND:PAGE]]",
-     "read the device's configuration and save it as a configuration file", runRead},
+     "read the device's configuration and save it as a configuration file", runRead,
+     kOutputOption | kDeviceOptions},
     {"write", "FILE.cfg [--time YYYY-MM-DDTHH:MM] [--simulate DIR [--sim-fault KIND:PAGE]]",
-     "write a configuration file's settings to the device", runWrite},
+     "write a configuration file's settings to the device", runWrite, kTimeOption | kDeviceOptions},
     {"firmware", "FILE.hash [--simulate DIR [--sim-fault KIND:PAGE]]",
-     "upload a firmware file to the device", runFirmware},
+     "upload a firmware file to the device", runFirmware, kDeviceOptions},
     {"version", "[--simulate DIR [--sim-fault KIND:PAGE]]", "show the device's firmware version",
-     runVersion},
+     runVersion, kDeviceOptions},
 };
 
 }  // namespace

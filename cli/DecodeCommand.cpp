@@ -14,7 +14,6 @@ namespace korvex::cli {
 
 int runDecode(const Arguments& arguments) {
     arguments.expectPositional(1);
-    arguments.allowOnly({"o"});
     const auto output = arguments.option("o");
     if (!output) {
         throw UsageError("-o FILE.cfg is required");
