@@ -25,6 +25,17 @@ const Command kCommands[] = {
      "upload a firmware file to the device", runFirmware, kDeviceOptions},
     {"version", "[--simulate DIR [--sim-fault KIND:PAGE]]", "show the device's firmware version",
      runVersion, kDeviceOptions},
+    {"show", "SOURCE [--json] [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "show every setting of a configuration file, an image or the device", runShow,
+     kJsonOption | kDeviceOptions},
+    {"diff", "A B [--json] [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "show the settings that differ between two sources (exit 1 when some do)", runDiff,
+     kJsonOption | kDeviceOptions},
+    {"get", "FILE.cfg NAME...", "print the values of settings of a configuration file", runGet},
+    {"set", "FILE.cfg NAME=VALUE...",
+     "change settings of a configuration file, checked as a write would check them", runSet},
+    {"settings", "[--json]", "list every setting with its kind, limit and entries", runSettings,
+     kJsonOption},
 };
 
 }  // namespace

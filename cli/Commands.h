@@ -36,5 +36,10 @@ int runRead(const Arguments& arguments);
 int runWrite(const Arguments& arguments);
 int runFirmware(const Arguments& arguments);
 int runVersion(const Arguments& arguments);
+int runShow(const Arguments& arguments);
+int runDiff(const Arguments& arguments);
+int runGet(const Arguments& arguments);
+int runSet(const Arguments& arguments);
+int runSettings(const Arguments& arguments);
 
 }  // namespace korvex::cli

@@ -9,6 +9,7 @@
 #include "image/Codec.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupState.h"
+#include "sources/SettingsSource.h"
 
 namespace korvex::cli {
 
