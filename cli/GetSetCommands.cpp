@@ -65,6 +65,12 @@ int runSet(const Arguments& arguments) {
     }
     try {
         for (const auto& [def, value] : changes) {
+            if (isClockField(def->name)) {
+                // A configuration file does not carry the clock fields: the change would be lost.
+                throw ValueRefused(std::string(def->name) +
+                                   " is a clock field, which a "
+                                   "configuration file does not keep");
+            }
             setValue(settings, *def, value);
         }
     } catch (const ValueRefused& refused) {

@@ -122,6 +122,7 @@ TEST_F(ConfigAsCode, RefusedSetLeavesTheFileAsItWas) {
         {"Beacon1_msg=\xE2\x82\xAC", 1, "outside Latin-1", false},
         {"Baudrate=2", 1, "takes one of", false},
         {"Pathn1_active=maybe", 1, "takes 1, 0", false},
+        {"Rtcyear=2030", 1, "clock field", false},
         {"Calsign=X", 2, "Callsign", false},
         {"Callsign", 2, "NAME=VALUE", false},
     };
