@@ -1,5 +1,6 @@
 #include "cli/DeviceChoice.h"
 
+#include <CLI/CLI.hpp>
 #include <stdexcept>
 #include <string>
 
@@ -19,6 +20,15 @@ SimulatedFaultAt parseFaultOption(const std::string& value) {
 }
 
 }  // namespace
+
+void addDeviceOptions(CLI::App& command, Arguments& given) {
+    addValueOption(command, "simulate", "--simulate", "DIR",
+                   "talk to a simulated device kept in DIR instead of the attached one", given);
+    addValueOption(command, "sim-fault", "--sim-fault", "KIND:PAGE",
+                   "arm a fault on the simulated device: KIND reject, badsum, silent or unplug at "
+                   "the zero-based PAGE",
+                   given);
+}
 
 DeviceChoice::DeviceChoice(const Arguments& arguments) {
     const auto folder = arguments.option("simulate");
