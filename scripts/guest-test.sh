@@ -97,7 +97,7 @@ fi
 echo "guest test: all checks passed, guest ran $elapsed s ($(basename "$kernel"), $accel)"
 
 # The same transfers against the in-process simulated device, for comparison.
-seconds_of() { sed -n "s/^guest: ok   $1: .*(\([0-9.]*\) s)\$/\1/p" "$work/console.log" | tr -d '\r'; }
+seconds_of() { tr -d '\r' <"$work/console.log" | sed -n "s/^guest: ok   $1: .*(\([0-9.]*\) s)\$/\1/p"; }
 host_time() {
     from=$(date +%s.%N)
     "$bin/korvex-cli" "$@" --simulate "$work/sim" >/dev/null

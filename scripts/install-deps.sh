@@ -3,7 +3,9 @@
 # Does nothing when they are all present already.
 set -eu
 packages="build-essential cmake ninja-build pkgconf qt6-base-dev qt6-base-dev-tools libhidapi-dev
-libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang-14 libclang-rt-14-dev"
+libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang-14 libclang-rt-14-dev
+dpkg-dev file lintian appstream desktop-file-utils debootstrap wget
+qemu-system-x86 linux-image-amd64 busybox-static cpio"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
