@@ -12,8 +12,9 @@ skip() {
     exit 0
 }
 
-[ -x "$bin/korvex-cli" ] && [ -x "$bin/korvex-mini-emu" ] ||
+if [ ! -x "$bin/korvex-cli" ] || [ ! -x "$bin/korvex-mini-emu" ]; then
     skip "$bin/korvex-cli or $bin/korvex-mini-emu is not built"
+fi
 for tool in qemu-system-x86_64 cpio modprobe ldd; do
     command -v "$tool" >/dev/null 2>&1 || skip "$tool not installed (sh scripts/install-deps.sh)"
 done

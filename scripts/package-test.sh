@@ -84,7 +84,8 @@ if [ "$(id -u)" -ne 0 ]; then
 elif ! command -v debootstrap >/dev/null 2>&1; then
     skip "install into a fresh Debian 12 root: debootstrap not installed"
 elif [ -z "$mirror" ] || ! wget -q -T 10 -t 1 --spider "$mirror/dists/$suite/Release"; then
-    skip "install into a fresh Debian 12 root: Debian's packages cannot be reached (${mirror:-no $suite mirror in apt's sources})"
+    [ -n "$mirror" ] || mirror="no $suite mirror among the sources of apt"
+    skip "install into a fresh Debian 12 root: Debian's packages cannot be reached ($mirror)"
 else
     root="$work/root"
     start=$(date +%s)
