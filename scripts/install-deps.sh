@@ -4,7 +4,9 @@
 set -eu
 packages="build-essential cmake ninja-build pkgconf qt6-base-dev qt6-base-dev-tools libhidapi-dev
 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang-14 libclang-rt-14-dev
-libcli11-dev nlohmann-json3-dev scdoc"
+libcli11-dev nlohmann-json3-dev scdoc
+dpkg-dev file lintian appstream desktop-file-utils debootstrap wget
+qemu-system-x86 linux-image-amd64 busybox-static cpio"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Builds and runs every test twice: a normal build (build/) and an AddressSanitizer +
 # UndefinedBehaviorSanitizer build (build-sanitize/), both warning-free. The fuzz targets'
-# corpora are replayed in both; with clang available each fuzz target also runs for a minute.
+# corpora are replayed in both; with clang available each fuzz target also runs for a minute. Then the
+# Debian package is built, checked and installed into a fresh Debian 12 root, and korvex-cli runs
+# against korvex-mini-emu on the kernel's USB HID stack in a QEMU guest.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
@@ -17,3 +19,9 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sani
 if command -v clang++-14 >/dev/null 2>&1; then
     sh scripts/fuzz.sh 60
 fi
+
+# Both run even when the first fails; each says in one line when it is skipped.
+failed=0
+sh scripts/package-test.sh || failed=1
+sh scripts/guest-test.sh || failed=1
+exit "$failed"
