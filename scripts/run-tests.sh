@@ -17,3 +17,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sani
 if command -v clang++-14 >/dev/null 2>&1; then
     sh scripts/fuzz.sh 20
 fi
+
+# korvex-cli cross-built for Windows and run under wine.
+sh scripts/build-windows.sh
+sh scripts/test-windows.sh
