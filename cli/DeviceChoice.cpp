@@ -1,6 +1,7 @@
 #include "cli/DeviceChoice.h"
 
-#include <charconv>
+#include <CLI/CLI.hpp>
+#include <stdexcept>
 #include <string>
 
 #include "device/HidapiTransport.h"
@@ -9,29 +10,25 @@ namespace korvex::cli {
 
 namespace {
 
-struct FaultOption {
-    SimulatedFault fault;
-    uint16_t page;
-};
-
 // "KIND:PAGE", PAGE zero-based.
-FaultOption parseFaultOption(const std::string& value) {
-    const auto colon = value.find(':');
-    const auto fault = simulatedFaultNamed(std::string_view(value).substr(0, colon));
-    uint16_t page = 0;
-    const char* digits = colon == std::string::npos ? nullptr : value.c_str() + colon + 1;
-    const char* end = value.c_str() + value.size();
-    const auto parsed = digits ? std::from_chars(digits, end, page) : std::from_chars_result{};
-    if (!fault || !digits || digits == end || parsed.ec != std::errc() || parsed.ptr != end) {
-        throw UsageError(
-            "--sim-fault takes KIND:PAGE with KIND one of reject, badsum, silent, "
-            "unplug and PAGE a zero-based page number, not " +
-            value);
+SimulatedFaultAt parseFaultOption(const std::string& value) {
+    try {
+        return parseSimulatedFault(value);
+    } catch (const std::invalid_argument& malformed) {
+        throw UsageError(malformed.what());
     }
-    return {*fault, page};
 }
 
 }  // namespace
+
+void addDeviceOptions(CLI::App& command, Arguments& given) {
+    addValueOption(command, "simulate", "--simulate", "DIR",
+                   "talk to a simulated device kept in DIR instead of the attached one", given);
+    addValueOption(command, "sim-fault", "--sim-fault", "KIND:PAGE",
+                   "arm a fault on the simulated device: KIND reject, badsum, silent or unplug at "
+                   "the zero-based PAGE",
+                   given);
+}
 
 DeviceChoice::DeviceChoice(const Arguments& arguments) {
     const auto folder = arguments.option("simulate");
@@ -41,7 +38,7 @@ DeviceChoice::DeviceChoice(const Arguments& arguments) {
     }
     if (folder) {
         // Parsed before the folder is touched, so a usage error leaves no trace.
-        FaultOption fault{};
+        SimulatedFaultAt fault{};
         if (faultText) {
             fault = parseFaultOption(*faultText);
         }

@@ -12,6 +12,10 @@
 
 namespace korvex::cli {
 
+// Registers the options that select the device on `command`: on the program itself (before the
+// command) and on every command that talks to the device. New device options go here.
+void addDeviceOptions(CLI::App& command, Arguments& given);
+
 class DeviceChoice {
   public:
     // Throws UsageError for a malformed --sim-fault or one without --simulate.

@@ -13,7 +13,6 @@ namespace korvex::cli {
 
 int runWrite(const Arguments& arguments) {
     arguments.expectPositional(1);
-    arguments.allowOnly({"time", "simulate", "sim-fault"});
     const auto time = timeOption(arguments);
     DeviceChoice device(arguments);
     TerminalFeedback feedback;

@@ -15,6 +15,21 @@ target_include_directories(korvex_hidapi_windows SYSTEM
 # Someone else's code: built as it comes, without our warning flags.
 target_compile_options(korvex_hidapi_windows PRIVATE -w)
 
+# CLI11 and nlohmann-json are header-only: the cross build uses Debian's headers of them, seen
+# through a folder that holds nothing else, since the host's /usr/include must not be searched.
+set(host_headers ${CMAKE_BINARY_DIR}/host-headers)
+file(MAKE_DIRECTORY ${host_headers})
+foreach(library CLI nlohmann)
+    if(NOT EXISTS /usr/include/${library})
+        message(FATAL_ERROR "/usr/include/${library} is missing: install libcli11-dev and nlohmann-json3-dev")
+    endif()
+    file(CREATE_LINK /usr/include/${library} ${host_headers}/${library} SYMBOLIC)
+endforeach()
+add_library(CLI11::CLI11 INTERFACE IMPORTED)
+add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+set_target_properties(CLI11::CLI11 nlohmann_json::nlohmann_json PROPERTIES
+                      INTERFACE_INCLUDE_DIRECTORIES ${host_headers})
+
 # One korvex-cli.exe to copy: the C and C++ runtimes and winpthread linked in, symbols stripped.
 add_link_options(-static -s)
 
