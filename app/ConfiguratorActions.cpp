@@ -34,8 +34,9 @@ void ConfiguratorActions::readConfig() {
 }
 
 void ConfiguratorActions::writeConfig() {
-    withDevice(
-        [&](DeviceLink& link) { WriteConfig(link, outgoing_, settings_, feedback_, clock_); });
+    withDevice([&](DeviceLink& link) {
+        WriteConfig(link, outgoing_, settings_, feedback_, clock_, writeSafety_);
+    });
 }
 
 void ConfiguratorActions::uploadFirmware() {

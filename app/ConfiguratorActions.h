@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/DeviceAccess.h"
+#include "device/ConfigTransfer.h"
 #include "device/FirmwareUpload.h"
 #include "image/ConfigImage.h"
 #include "settings/Clock.h"
@@ -32,6 +33,8 @@ class ConfiguratorActions {
     const ConfigImage& outgoing() const { return outgoing_; }
     const ConfigImage& incoming() const { return incoming_; }
     const FirmwareBuffer& firmware() const { return *firmware_; }
+    // The backup and verify steps of "Write config", as the Device menu sets them.
+    WriteSafety& writeSafety() { return writeSafety_; }
 
   private:
     // Runs a device action between the device's actionStarting() and actionFinished(), the
@@ -48,6 +51,7 @@ class ConfiguratorActions {
     ConfigImage outgoing_;
     ConfigImage incoming_;
     std::unique_ptr<FirmwareBuffer> firmware_;
+    WriteSafety writeSafety_;
 };
 
 }  // namespace korvex::app

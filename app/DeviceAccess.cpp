@@ -6,7 +6,8 @@ namespace korvex::app {
 
 HidDeviceAccess::HidDeviceAccess()
     : provider_(std::make_unique<HidapiTransportProvider>()),
-      link_(std::make_unique<DeviceLink>(*provider_)) {}
+      tracing_(std::make_unique<TracingProvider>(*provider_)),
+      link_(std::make_unique<DeviceLink>(*tracing_)) {}
 
 HidDeviceAccess::~HidDeviceAccess() = default;
 
@@ -16,7 +17,7 @@ SimulatedDeviceAccess::SimulatedDeviceAccess(std::optional<std::filesystem::path
       device_(folder_ ? SimulatedDevice::loadOrCreate(*folder_) : SimulatedDevice()),
       bus_(std::move(waiter)) {
     bus_.plug(device_);
-    link_ = std::make_unique<DeviceLink>(bus_);
+    link_ = std::make_unique<DeviceLink>(tracing_);
 }
 
 void SimulatedDeviceAccess::actionStarting() {

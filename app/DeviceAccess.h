@@ -9,6 +9,7 @@
 
 #include "device/DeviceLink.h"
 #include "device/SimulatedDevice.h"
+#include "device/TraceTransport.h"
 
 namespace korvex::app {
 
@@ -19,6 +20,8 @@ class DeviceAccess {
     // Around every device action: a simulated device is loaded before and kept after it.
     virtual void actionStarting() {}
     virtual void actionFinished() {}
+    // Exchanges of the device actions from now on go into `recorder` too; nullptr stops that.
+    virtual void setTrace(TraceRecorder* recorder) = 0;
 };
 
 // The Korvex Mini on the USB bus.
@@ -27,9 +30,11 @@ class HidDeviceAccess final : public DeviceAccess {
     HidDeviceAccess();
     ~HidDeviceAccess() override;
     DeviceLink& link() override { return *link_; }
+    void setTrace(TraceRecorder* recorder) override { tracing_->setRecorder(recorder); }
 
   private:
     std::unique_ptr<TransportProvider> provider_;
+    std::unique_ptr<TracingProvider> tracing_;
     std::unique_ptr<DeviceLink> link_;
 };
 
@@ -42,6 +47,7 @@ class SimulatedDeviceAccess final : public DeviceAccess {
     DeviceLink& link() override { return *link_; }
     void actionStarting() override;
     void actionFinished() override;
+    void setTrace(TraceRecorder* recorder) override { tracing_.setRecorder(recorder); }
 
     SimulatedDevice& device() { return device_; }
 
@@ -49,6 +55,7 @@ class SimulatedDeviceAccess final : public DeviceAccess {
     std::optional<std::filesystem::path> folder_;
     SimulatedDevice device_;
     SimulatedBus bus_;
+    TracingProvider tracing_{bus_};
     std::unique_ptr<DeviceLink> link_;
 };
 
