@@ -12,6 +12,9 @@ bool ActionRunner::run(const std::function<void()>& action) const {
         return true;
     } catch (const NotAnInteger& notANumber) {
         feedback_.error(notANumber.what());
+        if (!notANumber.setting().empty()) {
+            feedback_.settingRefused(notANumber.setting());
+        }
     } catch (const std::exception& failure) {
         feedback_.error(failure.what());
     }

@@ -1,7 +1,8 @@
 #pragma once
 // Runs every button action of the window. A number setting that is not a number ends the action
-// with "'TEXT' is not a valid integer value" in the general error box; any other failure that
-// escapes an action is shown there too, and the action buttons are usable again afterwards.
+// with "'TEXT' is not a valid integer value" in the general error box (and then names the setting
+// that held TEXT through Feedback::settingRefused); any other failure that escapes an action is
+// shown there too, and the action buttons are usable again afterwards.
 
 #include <functional>
 

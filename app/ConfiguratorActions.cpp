@@ -1,21 +1,53 @@
 #include "app/ConfiguratorActions.h"
 
+#include <system_error>
+#include <utility>
+
 #include "device/ConfigTransfer.h"
 #include "files/ConfigFile.h"
 #include "files/RemoteUpdate.h"
 
 namespace korvex::app {
 
+// Passes every dialog on and notes the path last chosen, so that an action can name its file.
+class ConfiguratorActions::NotingChooser final : public FileChooser {
+  public:
+    explicit NotingChooser(FileChooser& chooser) : chooser_(chooser) {}
+
+    std::optional<std::filesystem::path> openFile(
+        std::string_view filter, const std::filesystem::path& initialFolder) override {
+        return noted(chooser_.openFile(filter, initialFolder));
+    }
+    std::optional<std::filesystem::path> saveFile(std::string_view filter,
+                                                  const std::filesystem::path& initialFolder,
+                                                  std::string_view proposedName) override {
+        return noted(chooser_.saveFile(filter, initialFolder, proposedName));
+    }
+
+    // The last path chosen since the previous call.
+    std::optional<std::filesystem::path> takeLast() { return std::exchange(last_, std::nullopt); }
+
+  private:
+    std::optional<std::filesystem::path> noted(std::optional<std::filesystem::path> chosen) {
+        last_ = chosen;
+        return chosen;
+    }
+
+    FileChooser& chooser_;
+    std::optional<std::filesystem::path> last_;
+};
+
 template <typename Action>
-void ConfiguratorActions::withDevice(Action action) {
+auto ConfiguratorActions::withDevice(Action action) {
     device_.actionStarting();
     try {
-        action(device_.link());
+        const auto result = action(device_.link());
+        device_.actionFinished();
+        return result;
     } catch (...) {
         device_.actionFinished();
         throw;
     }
-    device_.actionFinished();
 }
 
 ConfiguratorActions::ConfiguratorActions(Settings& settings, Feedback& feedback,
@@ -23,38 +55,60 @@ ConfiguratorActions::ConfiguratorActions(Settings& settings, Feedback& feedback,
                                          DeviceAccess& device, std::filesystem::path programFolder)
     : settings_(settings),
       feedback_(feedback),
-      chooser_(chooser),
+      chooser_(std::make_unique<NotingChooser>(chooser)),
       clock_(clock),
       device_(device),
       programFolder_(std::move(programFolder)),
       firmware_(std::make_unique<FirmwareBuffer>()) {}
 
-void ConfiguratorActions::readConfig() {
-    withDevice([&](DeviceLink& link) { ReadConfig(link, incoming_, settings_, feedback_); });
+ConfiguratorActions::~ConfiguratorActions() = default;
+
+bool ConfiguratorActions::readConfig() {
+    return withDevice(
+        [&](DeviceLink& link) { return ReadConfig(link, incoming_, settings_, feedback_); });
 }
 
-void ConfiguratorActions::writeConfig() {
-    withDevice([&](DeviceLink& link) {
-        WriteConfig(link, outgoing_, settings_, feedback_, clock_, writeSafety_);
+bool ConfiguratorActions::writeConfig() {
+    return withDevice([&](DeviceLink& link) {
+        return WriteConfig(link, outgoing_, settings_, feedback_, clock_, writeSafety_);
     });
 }
 
 void ConfiguratorActions::uploadFirmware() {
     withDevice([&](DeviceLink& link) {
-        UploadFirmware(link, *firmware_, feedback_, chooser_, programFolder_);
+        return UploadFirmware(link, *firmware_, feedback_, *chooser_, programFolder_);
     });
 }
 
-void ConfiguratorActions::saveToFile() {
-    SaveToFile(settings_, feedback_, chooser_, programFolder_);
+std::optional<std::filesystem::path> ConfiguratorActions::saveToFile() {
+    chooser_->takeLast();
+    const bool saved = SaveToFile(settings_, feedback_, *chooser_, programFolder_);
+    auto file = chooser_->takeLast();
+    return saved ? file : std::nullopt;
 }
 
-void ConfiguratorActions::readFromFile() {
-    ReadFromFile(settings_, feedback_, chooser_, programFolder_);
+std::optional<std::filesystem::path> ConfiguratorActions::readFromFile() {
+    chooser_->takeLast();
+    const bool loaded = ReadFromFile(settings_, feedback_, *chooser_, programFolder_);
+    auto file = chooser_->takeLast();
+    return loaded ? file : std::nullopt;
 }
 
-void ConfiguratorActions::buildRemoteUpdateFile() {
-    BuildRemoteUpdateFile(outgoing_, settings_, feedback_, chooser_, clock_, programFolder_);
+std::optional<RemoteUpdateWritten> ConfiguratorActions::buildRemoteUpdateFile() {
+    chooser_->takeLast();
+    const bool written =
+        BuildRemoteUpdateFile(outgoing_, settings_, feedback_, *chooser_, clock_, programFolder_);
+    // The destination is the last file chosen; its size tells how much firmware it carries.
+    const auto destination = chooser_->takeLast();
+    if (!written || !destination) {
+        return std::nullopt;
+    }
+    std::error_code error;
+    const uintmax_t size = std::filesystem::file_size(*destination, error);
+    if (error || size < kRemoteFirmwareOffset) {
+        return std::nullopt;
+    }
+    return RemoteUpdateWritten{*destination, size - kRemoteFirmwareOffset};
 }
 
 }  // namespace korvex::app

@@ -3,8 +3,10 @@
 // user through Feedback and asks for files through FileChooser. Holds what lives for the whole
 // run: the outgoing and incoming configuration images and the firmware buffer.
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "app/DeviceAccess.h"
 #include "device/ConfigTransfer.h"
@@ -17,18 +19,28 @@
 
 namespace korvex::app {
 
+// A remote update file that was written.
+struct RemoteUpdateWritten {
+    std::filesystem::path file;
+    uintmax_t firmwareBytes = 0;
+};
+
 class ConfiguratorActions {
   public:
     ConfiguratorActions(Settings& settings, Feedback& feedback, FileChooser& chooser,
                         const Clock& clock, DeviceAccess& device,
                         std::filesystem::path programFolder);
+    ~ConfiguratorActions();
 
-    void readConfig();
-    void writeConfig();
+    // True when the settings were read from the device ("Eeprom read success.").
+    bool readConfig();
+    // True when every page was written ("Eeprom write success").
+    bool writeConfig();
     void uploadFirmware();
-    void saveToFile();
-    void readFromFile();
-    void buildRemoteUpdateFile();
+    // The file saved or loaded; nullopt when cancelled, refused or failed.
+    std::optional<std::filesystem::path> saveToFile();
+    std::optional<std::filesystem::path> readFromFile();
+    std::optional<RemoteUpdateWritten> buildRemoteUpdateFile();
 
     const ConfigImage& outgoing() const { return outgoing_; }
     const ConfigImage& incoming() const { return incoming_; }
@@ -37,14 +49,16 @@ class ConfiguratorActions {
     WriteSafety& writeSafety() { return writeSafety_; }
 
   private:
+    class NotingChooser;
+
     // Runs a device action between the device's actionStarting() and actionFinished(), the
     // latter also when the action ends with an exception.
     template <typename Action>
-    void withDevice(Action action);
+    auto withDevice(Action action);
 
     Settings& settings_;
     Feedback& feedback_;
-    FileChooser& chooser_;
+    std::unique_ptr<NotingChooser> chooser_;
     const Clock& clock_;
     DeviceAccess& device_;
     std::filesystem::path programFolder_;

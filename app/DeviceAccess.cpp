@@ -1,6 +1,7 @@
 #include "app/DeviceAccess.h"
 
 #include "device/HidapiTransport.h"
+#include "device/KeepingBus.h"
 
 namespace korvex::app {
 
@@ -17,19 +18,24 @@ SimulatedDeviceAccess::SimulatedDeviceAccess(std::optional<std::filesystem::path
       device_(folder_ ? SimulatedDevice::loadOrCreate(*folder_) : SimulatedDevice()),
       bus_(std::move(waiter)) {
     bus_.plug(device_);
-    link_ = std::make_unique<DeviceLink>(tracing_);
+    if (folder_) {
+        keeping_ = std::make_unique<KeepingBus>(bus_, device_, *folder_);
+    }
+    tracing_ =
+        std::make_unique<TracingProvider>(keeping_ ? static_cast<TransportProvider&>(*keeping_)
+                                                   : static_cast<TransportProvider&>(bus_));
+    link_ = std::make_unique<DeviceLink>(*tracing_);
 }
+
+SimulatedDeviceAccess::~SimulatedDeviceAccess() = default;
 
 void SimulatedDeviceAccess::actionStarting() {
-    if (folder_) {
+    if (folder_ && !device_.unplugged()) {
         // Another program (korvex-cli --simulate) may have changed the device in the meantime.
-        device_ = SimulatedDevice::loadOrCreate(*folder_);
-    }
-}
-
-void SimulatedDeviceAccess::actionFinished() {
-    if (folder_) {
-        device_.save(*folder_);
+        // Only the memories are taken: an armed fault and an unplugging stay.
+        const SimulatedDevice kept = SimulatedDevice::loadOrCreate(*folder_);
+        device_.eeprom() = kept.eeprom();
+        device_.flash() = kept.flash();
     }
 }
 

@@ -17,7 +17,7 @@ class DeviceAccess {
   public:
     virtual ~DeviceAccess() = default;
     virtual DeviceLink& link() = 0;
-    // Around every device action: a simulated device is loaded before and kept after it.
+    // Around every device action: a simulated device kept in a folder is loaded before it.
     virtual void actionStarting() {}
     virtual void actionFinished() {}
     // Exchanges of the device actions from now on go into `recorder` too; nullptr stops that.
@@ -39,15 +39,18 @@ class HidDeviceAccess final : public DeviceAccess {
 };
 
 // One simulated device plugged in; with a folder its EEPROM and flash persist there between
-// actions (and runs), without one it lives in memory only.
+// actions (and runs), each page stored as the device acknowledges it; without one it lives in
+// memory only. A fault armed on device() stays armed across actions until it strikes; an
+// unplugged device stays unplugged for the rest of the run.
 class SimulatedDeviceAccess final : public DeviceAccess {
   public:
+    // Throws std::runtime_error when the folder cannot hold the device.
     explicit SimulatedDeviceAccess(std::optional<std::filesystem::path> folder = std::nullopt,
                                    SimulatedBus::Waiter waiter = {});
+    ~SimulatedDeviceAccess() override;
     DeviceLink& link() override { return *link_; }
     void actionStarting() override;
-    void actionFinished() override;
-    void setTrace(TraceRecorder* recorder) override { tracing_.setRecorder(recorder); }
+    void setTrace(TraceRecorder* recorder) override { tracing_->setRecorder(recorder); }
 
     SimulatedDevice& device() { return device_; }
 
@@ -55,7 +58,8 @@ class SimulatedDeviceAccess final : public DeviceAccess {
     std::optional<std::filesystem::path> folder_;
     SimulatedDevice device_;
     SimulatedBus bus_;
-    TracingProvider tracing_{bus_};
+    std::unique_ptr<TransportProvider> keeping_;  // stores each written page in the folder
+    std::unique_ptr<TracingProvider> tracing_;    // around the bus or the keeping
     std::unique_ptr<DeviceLink> link_;
 };
 

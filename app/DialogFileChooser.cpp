@@ -35,8 +35,8 @@ std::optional<std::filesystem::path> DialogFileChooser::saveFile(
 std::optional<std::filesystem::path> DialogFileChooser::show(
     FileDialogRequest::Mode mode, std::string_view filter,
     const std::filesystem::path& initialFolder, std::string_view proposedName) {
-    const QString key =
-        QString::number(static_cast<int>(mode)) + QLatin1Char('\n') + fromLatin1(filter);
+    const QString key = action_ + QLatin1Char('\n') + QString::number(static_cast<int>(mode)) +
+                        QLatin1Char('\n') + fromLatin1(filter);
     FileDialogRequest request;
     request.mode = mode;
     request.nameFilter = qtNameFilter(filter);

@@ -1,5 +1,6 @@
 #include "app/FilterDialog.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -36,6 +37,22 @@ QLabel* placeLabel(const QString& text, int left, int top, int width, QWidget* p
     label->setAlignment(alignment);
     label->setGeometry(left, top, width, kControlHeight);
     return label;
+}
+
+// The label's font, made smaller in quarter points (down to 6 points) until its text wraps over
+// at most `lines` lines of the label's width.
+void fitLines(QLabel& label, int lines) {
+    QFont font = label.font();
+    for (qreal size = font.pointSizeF(); size >= 6; size -= 0.25) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        const QRect wrapped =
+            metrics.boundingRect(QRect(0, 0, label.width(), 1000), Qt::TextWordWrap, label.text());
+        if (wrapped.height() <= lines * metrics.lineSpacing()) {
+            break;
+        }
+    }
+    label.setFont(font);
 }
 
 Cell cellOf(const SettingDef& def) {
@@ -96,7 +113,8 @@ FilterDialog::FilterDialog(QWidget* parent) : QDialog(parent) {
     order->setTextFormat(Qt::PlainText);
     order->setWordWrap(true);
     order->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    order->setGeometry(8, 202, 417, 42);
+    order->setGeometry(8, 202, 421, 42);
+    fitLines(*order, 2);
     placeLabel(QStringLiteral("* wildcards are supported in APRS-IS packets to RF filter."), 8, 246,
                417, this);
 }

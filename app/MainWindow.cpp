@@ -1,20 +1,25 @@
 #include "app/MainWindow.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/ActionRunner.h"
+#include "app/ChangeTracker.h"
 #include "app/CompactTabStyle.h"
 #include "app/ConfiguratorActions.h"
 #include "app/DeviceAccess.h"
@@ -29,6 +34,7 @@
 #include "app/WidgetSettings.h"
 #include "app/WindowMenus.h"
 #include "files/Backups.h"
+#include "settings/Catalogue.h"
 #include "settings/Clock.h"
 #include "settings/Presets.h"
 #include "settings/StartupState.h"
@@ -49,6 +55,21 @@ QPushButton* actionButton(const char* objectName, const char* text, QWidget* par
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
     button->setObjectName(QString::fromLatin1(objectName));
     return button;
+}
+
+// A chosen file as the log names it.
+QString shownPath(const std::filesystem::path& path) {
+    return QDir::toNativeSeparators(QString::fromStdU16String(path.u16string()));
+}
+
+// Brings forward the tab page, and the inner page within it, that holds `widget`.
+void showPagesOf(QWidget& widget) {
+    for (QWidget* page = &widget; page; page = page->parentWidget()) {
+        auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
+        if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr) {
+            tabs->setCurrentWidget(page);
+        }
+    }
 }
 
 QGroupBox* actionGroup(const char* caption, std::initializer_list<QPushButton*> buttons,
@@ -169,6 +190,7 @@ MainWindow::MainWindow(MainWindowServices services)
     frame->activate();
 
     applyStartupState(*settings_, *services_.clock);
+    changes_ = std::make_unique<ChangeTracker>(*settings_);
     connectButtons();
     setWindowTitle(fromLatin1(kApplicationName) + QLatin1Char(' ') + fromLatin1(kVersionText));
 }
@@ -198,18 +220,50 @@ void MainWindow::buildActionGroups() {
 }
 
 void MainWindow::connectButtons() {
-    connect(readConfigButton_, &QPushButton::clicked, this,
-            [this] { run(&ConfiguratorActions::readConfig); });
-    connect(writeConfigButton_, &QPushButton::clicked, this,
-            [this] { run(&ConfiguratorActions::writeConfig); });
+    connect(readConfigButton_, &QPushButton::clicked, this, [this] {
+        run("Read config", [this] {
+            if (actions_->readConfig()) {
+                markUnchanged();
+            }
+        });
+    });
+    connect(writeConfigButton_, &QPushButton::clicked, this, [this] {
+        run("Write config", [this] {
+            if (actions_->writeConfig()) {
+                markUnchanged();
+            }
+        });
+    });
     connect(uploadFirmwareButton_, &QPushButton::clicked, this,
-            [this] { run(&ConfiguratorActions::uploadFirmware); });
-    connect(saveToFileButton_, &QPushButton::clicked, this,
-            [this] { run(&ConfiguratorActions::saveToFile); });
-    connect(readFromFileButton_, &QPushButton::clicked, this,
-            [this] { run(&ConfiguratorActions::readFromFile); });
-    connect(remoteUpdateButton_, &QPushButton::clicked, this,
-            [this] { run(&ConfiguratorActions::buildRemoteUpdateFile); });
+            [this] { run("Upload firmware", [this] { actions_->uploadFirmware(); }); });
+    connect(saveToFileButton_, &QPushButton::clicked, this, [this] {
+        run("Save to file", [this] {
+            if (const auto file = actions_->saveToFile()) {
+                feedback_->logLine(
+                    QStringLiteral("Configuration saved to %1").arg(shownPath(*file)));
+                markUnchanged();
+            }
+        });
+    });
+    connect(readFromFileButton_, &QPushButton::clicked, this, [this] {
+        run("Read from file", [this] {
+            if (const auto file = actions_->readFromFile()) {
+                feedback_->logLine(
+                    QStringLiteral("Configuration loaded from %1").arg(shownPath(*file)));
+                markUnchanged();
+            }
+        });
+    });
+    connect(remoteUpdateButton_, &QPushButton::clicked, this, [this] {
+        run("Build remote update file", [this] {
+            if (const auto written = actions_->buildRemoteUpdateFile()) {
+                feedback_->logLine(
+                    QStringLiteral("Remote update file written to %1 (%2 bytes of firmware)")
+                        .arg(shownPath(written->file))
+                        .arg(written->firmwareBytes));
+            }
+        });
+    });
 
     connect(tabButtons_.specialStrings, &QPushButton::clicked, this,
             [this] { services_.showDialog(*specialStrings_); });
@@ -232,8 +286,51 @@ void MainWindow::connectButtons() {
     }
 }
 
-void MainWindow::run(void (ConfiguratorActions::*action)()) {
-    runner_->run([&] { (actions_.get()->*action)(); });
+void MainWindow::run(const char* name, const std::function<void()>& action) {
+    if (ownChooser_) {
+        ownChooser_->setAction(QString::fromLatin1(name));
+    }
+    runner_->run(action);
+    if (const auto refused = feedback_->takeRefusedSetting()) {
+        showSetting(*refused);
+    }
+}
+
+void MainWindow::showSetting(std::string_view name) {
+    const SettingDef* def = findSetting(name);
+    if (!def) {
+        return;
+    }
+    const bool inFilterDialog = def->window == SettingWindow::FilterDialog;
+    QWidget& window = inFilterDialog ? static_cast<QWidget&>(*filter_) : *this;
+    auto* field = window.findChild<QWidget*>(fromLatin1(def->name));
+    if (!field) {
+        return;
+    }
+    // The filter rules are reached through the "Filter setup" button of their tab.
+    showPagesOf(inFilterDialog ? static_cast<QWidget&>(*tabButtons_.filterSetup) : *field);
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+        edit->selectAll();
+    }
+    if (inFilterDialog) {
+        services_.showDialog(*filter_);
+    }
+}
+
+void MainWindow::markUnchanged() {
+    changes_->markUnchanged();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (changes_->changed() &&
+        !services_.boxes->ask(BoxIcon::Question, fromLatin1(kApplicationName),
+                              QStringLiteral("Discard changes?"), QStringLiteral("Discard"),
+                              QStringLiteral("Cancel"))) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 }  // namespace korvex::app

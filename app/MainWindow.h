@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "app/SettingsTabs.h"
 
@@ -24,8 +25,10 @@ class FileChooser;
 namespace korvex::app {
 
 class ActionRunner;
+class ChangeTracker;
 class ConfiguratorActions;
 class DeviceAccess;
+class DialogFileChooser;
 class FileDialogRunner;
 class FilterDialog;
 class MessageBoxes;
@@ -65,16 +68,27 @@ class MainWindow final : public QWidget {
     QWidget& clientArea() { return *client_; }
     WindowMenus& menus() { return *menus_; }
 
+  protected:
+    // Closing with settings changed since they were last read, loaded, saved or written asks
+    // "Discard changes?" first.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void buildActionGroups();
     void connectButtons();
-    // Runs one button action through the action runner.
-    void run(void (ConfiguratorActions::*action)());
+    // Runs one button action through the action runner; afterwards the window leads to the
+    // setting that the action refused, if any. `name` keeps the action's file dialogs apart.
+    void run(const char* name, const std::function<void()>& action);
+    // Shows the tab, inner page or filter dialog of a setting and puts the focus in its field,
+    // with its text selected.
+    void showSetting(std::string_view name);
+    // After a successful read, load, save or write: the settings stand as last transferred.
+    void markUnchanged();
 
     MainWindowServices services_;
     std::unique_ptr<MessageBoxes> ownBoxes_;
     std::unique_ptr<FileDialogRunner> ownDialogRunner_;
-    std::unique_ptr<FileChooser> ownChooser_;
+    std::unique_ptr<DialogFileChooser> ownChooser_;
     std::unique_ptr<Clock> ownClock_;
     std::unique_ptr<DeviceAccess> ownDevice_;
 
@@ -97,6 +111,7 @@ class MainWindow final : public QWidget {
     std::unique_ptr<ActionRunner> runner_;
     std::unique_ptr<ConfiguratorActions> actions_;
     WindowMenus* menus_ = nullptr;
+    std::unique_ptr<ChangeTracker> changes_;
 };
 
 }  // namespace korvex::app

@@ -6,13 +6,17 @@
 
 namespace korvex::app {
 
-enum class BoxIcon { None, Information, Error };
+enum class BoxIcon { None, Information, Error, Question };
 
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
     // Shows a modal box with one OK button and returns when the user has closed it.
     virtual void show(BoxIcon icon, const QString& caption, const QString& text) = 0;
+    // Shows a modal box with two buttons, `accept` and `reject` (the default, also taken by
+    // Escape and the close box); true when the user chose `accept`.
+    virtual bool ask(BoxIcon icon, const QString& caption, const QString& text,
+                     const QString& accept, const QString& reject) = 0;
 };
 
 }  // namespace korvex::app

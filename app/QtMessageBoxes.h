@@ -13,6 +13,8 @@ class QtMessageBoxes final : public MessageBoxes {
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     void show(BoxIcon icon, const QString& caption, const QString& text) override;
+    bool ask(BoxIcon icon, const QString& caption, const QString& text, const QString& accept,
+             const QString& reject) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <algorithm>
+#include <utility>
 
 #include "app/Latin1.h"
 #include "settings/Version.h"
@@ -20,7 +22,25 @@ WidgetFeedback::WidgetFeedback(QPlainTextEdit& logPane, QProgressBar& progressBa
 }
 
 void WidgetFeedback::log(std::string_view line) {
-    logPane_.appendPlainText(fromLatin1(line));
+    logLine(fromLatin1(line));
+}
+
+void WidgetFeedback::logLine(const QString& line) {
+    logPane_.appendPlainText(line);
+    // The newest line comes into view even when the user had scrolled up.
+    QScrollBar* bar = logPane_.verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+std::optional<std::string> WidgetFeedback::takeRefusedSetting() {
+    return std::exchange(refusedSetting_, std::nullopt);
+}
+
+void WidgetFeedback::repaintProgress() {
+    // Painted at once, without handling any event: input stays blocked during the transfer.
+    logPane_.viewport()->repaint();
+    logPane_.verticalScrollBar()->repaint();
+    progressBar_.repaint();
 }
 
 void WidgetFeedback::information(std::string_view text) {
@@ -43,10 +63,16 @@ void WidgetFeedback::progressBegin(int max) {
     // A range of 0..0 would turn the bar into a busy indicator; an empty upload shows an empty bar.
     progressBar_.setRange(0, std::max(max, 1));
     progressBar_.setValue(0);
+    processingEvents_ = false;
+    repaintProgress();
 }
 
 void WidgetFeedback::progressStep() {
     progressBar_.setValue(progressBar_.value() + 1);
+    // A loop that lets the window process its events is repainted there.
+    if (!processingEvents_) {
+        repaintProgress();
+    }
 }
 
 void WidgetFeedback::progressReset() {
@@ -54,6 +80,7 @@ void WidgetFeedback::progressReset() {
 }
 
 void WidgetFeedback::keepResponsive() {
+    processingEvents_ = true;
     QCoreApplication::processEvents();
 }
 
@@ -63,6 +90,10 @@ void WidgetFeedback::setActionsEnabled(bool enabled) {
             button->setEnabled(enabled);
         }
     }
+}
+
+void WidgetFeedback::settingRefused(std::string_view setting) {
+    refusedSetting_ = std::string(setting);
 }
 
 }  // namespace korvex::app

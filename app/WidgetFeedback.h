@@ -1,9 +1,14 @@
 #pragma once
-// Feedback shown in the main window: lines in the log pane, the progress bar, the six action
-// buttons, and message boxes through MessageBoxes.
+// Feedback shown in the main window: lines in the log pane (the newest always in view), the
+// progress bar (repainted after every page of a transfer that handles no events), the six action
+// buttons, and message boxes through MessageBoxes. It keeps the setting an action refused, for
+// the window to lead the user to once the action is over.
 
 #include <QList>
 #include <QPointer>
+#include <QString>
+#include <optional>
+#include <string>
 
 #include "app/MessageBoxes.h"
 #include "settings/Feedback.h"
@@ -29,12 +34,22 @@ class WidgetFeedback final : public Feedback {
     void progressReset() override;
     void keepResponsive() override;
     void setActionsEnabled(bool enabled) override;
+    void settingRefused(std::string_view setting) override;
+
+    // A line of the window's own, appended like log().
+    void logLine(const QString& line);
+    // The setting refused since the last call, if any.
+    std::optional<std::string> takeRefusedSetting();
 
   private:
+    void repaintProgress();
+
     QPlainTextEdit& logPane_;
     QProgressBar& progressBar_;
     QList<QPointer<QAbstractButton>> actionButtons_;
     MessageBoxes& boxes_;
+    bool processingEvents_ = false;  // the running page loop calls keepResponsive()
+    std::optional<std::string> refusedSetting_;
 };
 
 }  // namespace korvex::app

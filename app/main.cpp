@@ -9,6 +9,10 @@
 #include "settings/Version.h"
 
 int main(int argc, char** argv) {
+    // --help and --version need no display.
+    if (const auto answered = korvex::app::answerWithoutWindow(argc, argv)) {
+        return *answered;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(korvex::app::fromLatin1(korvex::kApplicationName));
     // Where QSettings keeps the Device menu's toggles: ~/.config/korvex-mini/.

@@ -1,22 +1,15 @@
 #include "cli/Arguments.h"
 
-#include <algorithm>
+#include <CLI/CLI.hpp>
 
 namespace korvex::cli {
 
 namespace {
 
-// Accepted spellings of each option, mapped to its name.
-std::optional<std::string> optionName(const std::string& word) {
-    if (word == "-o" || word == "--output") {
-        return "o";
+void store(Arguments& given, const std::string& name, const std::string& value) {
+    if (!given.options.emplace(name, value).second) {
+        throw CLI::ValidationError((name.size() == 1 ? "-" : "--") + name, "given twice");
     }
-    for (const char* name : {"time", "simulate", "sim-fault"}) {
-        if (word == std::string("--") + name) {
-            return name;
-        }
-    }
-    return std::nullopt;
 }
 
 }  // namespace
@@ -36,36 +29,25 @@ void Arguments::expectPositional(size_t count) const {
     }
 }
 
-void Arguments::allowOnly(const std::vector<std::string>& allowed) const {
-    for (const auto& [name, value] : options) {
-        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
-            throw UsageError("option " + std::string(name.size() == 1 ? "-" : "--") + name +
-                             " does not apply to this command");
-        }
+void Arguments::expectAtLeast(size_t count) const {
+    if (positional.size() < count) {
+        throw UsageError("expected at least " + std::to_string(count) + " argument(s), got " +
+                         std::to_string(positional.size()));
     }
 }
 
-Arguments parseArguments(const std::vector<std::string>& words) {
-    Arguments result;
-    for (size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (word.size() > 1 && word[0] == '-') {
-            const auto name = optionName(word);
-            if (!name) {
-                throw UsageError("unknown option " + word);
-            }
-            if (i + 1 >= words.size()) {
-                throw UsageError("option " + word + " needs a value");
-            }
-            if (result.options.count(*name) != 0) {
-                throw UsageError("option " + word + " given twice");
-            }
-            result.options[*name] = words[++i];
-        } else {
-            result.positional.push_back(word);
-        }
-    }
-    return result;
+void addValueOption(CLI::App& command, const std::string& key, const std::string& spellings,
+                    const std::string& valueName, const std::string& help, Arguments& given) {
+    command
+        .add_option_function<std::string>(
+            spellings, [&given, key](const std::string& value) { store(given, key, value); }, help)
+        ->type_name(valueName);
+}
+
+void addFlagOption(CLI::App& command, const std::string& name, const std::string& help,
+                   Arguments& given) {
+    command.add_flag_callback(
+        "--" + name, [&given, name] { store(given, name, ""); }, help);
 }
 
 }  // namespace korvex::cli

@@ -10,7 +10,6 @@ namespace korvex::cli {
 
 int runCheck(const Arguments& arguments) {
     arguments.expectPositional(1);
-    arguments.allowOnly({});
     TerminalFeedback feedback;
     SystemClock clock;
     SettingsStore settings;

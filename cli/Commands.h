@@ -9,11 +9,21 @@
 
 namespace korvex::cli {
 
+// The options a command takes besides its positional arguments.
+enum CommandOption : unsigned {
+    kOutputOption = 1u << 0,        // -o, --output FILE
+    kTimeOption = 1u << 1,          // --time YYYY-MM-DDTHH:MM
+    kDeviceOptions = 1u << 2,       // the options that select the device (see DeviceChoice.h)
+    kJsonOption = 1u << 3,          // --json
+    kWriteSafetyOptions = 1u << 4,  // --no-verify, --no-backup, --backup-dir DIR
+};
+
 struct Command {
     std::string_view name;
     std::string_view usage;    // arguments after the name
     std::string_view summary;  // one line for --help
     int (*run)(const Arguments& arguments);
+    unsigned options = 0;  // CommandOption bits
 };
 
 std::span<const Command> commands();
@@ -27,5 +37,10 @@ int runRead(const Arguments& arguments);
 int runWrite(const Arguments& arguments);
 int runFirmware(const Arguments& arguments);
 int runVersion(const Arguments& arguments);
+int runShow(const Arguments& arguments);
+int runDiff(const Arguments& arguments);
+int runGet(const Arguments& arguments);
+int runSet(const Arguments& arguments);
+int runSettings(const Arguments& arguments);
 
 }  // namespace korvex::cli

@@ -9,12 +9,12 @@
 #include "image/Codec.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupState.h"
+#include "sources/SettingsSource.h"
 
 namespace korvex::cli {
 
 int runDecode(const Arguments& arguments) {
     arguments.expectPositional(1);
-    arguments.allowOnly({"o"});
     const auto output = arguments.option("o");
     if (!output) {
         throw UsageError("-o FILE.cfg is required");

@@ -10,7 +10,6 @@ namespace korvex::cli {
 
 int runDefaults(const Arguments& arguments) {
     arguments.expectPositional(0);
-    arguments.allowOnly({"o"});
     const auto output = arguments.option("o");
     if (!output) {
         throw UsageError("-o FILE.cfg is required");

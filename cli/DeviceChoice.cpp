@@ -1,6 +1,8 @@
 #include "cli/DeviceChoice.h"
 
-#include <charconv>
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <stdexcept>
 #include <string>
 
 #include "device/HidapiTransport.h"
@@ -9,29 +11,27 @@ namespace korvex::cli {
 
 namespace {
 
-struct FaultOption {
-    SimulatedFault fault;
-    uint16_t page;
-};
-
 // "KIND:PAGE", PAGE zero-based.
-FaultOption parseFaultOption(const std::string& value) {
-    const auto colon = value.find(':');
-    const auto fault = simulatedFaultNamed(std::string_view(value).substr(0, colon));
-    uint16_t page = 0;
-    const char* digits = colon == std::string::npos ? nullptr : value.c_str() + colon + 1;
-    const char* end = value.c_str() + value.size();
-    const auto parsed = digits ? std::from_chars(digits, end, page) : std::from_chars_result{};
-    if (!fault || !digits || digits == end || parsed.ec != std::errc() || parsed.ptr != end) {
-        throw UsageError(
-            "--sim-fault takes KIND:PAGE with KIND one of reject, badsum, silent, "
-            "unplug and PAGE a zero-based page number, not " +
-            value);
+SimulatedFaultAt parseFaultOption(const std::string& value) {
+    try {
+        return parseSimulatedFault(value);
+    } catch (const std::invalid_argument& malformed) {
+        throw UsageError(malformed.what());
     }
-    return {*fault, page};
 }
 
 }  // namespace
+
+void addDeviceOptions(CLI::App& command, Arguments& given) {
+    addValueOption(command, "simulate", "--simulate", "DIR",
+                   "talk to a simulated device kept in DIR instead of the attached one", given);
+    addValueOption(command, "sim-fault", "--sim-fault", "KIND:PAGE",
+                   "arm a fault on the simulated device: KIND reject, badsum, silent, unplug or "
+                   "corrupt at the zero-based PAGE",
+                   given);
+    addValueOption(command, "trace", "--trace", "FILE",
+                   "record every USB report exchanged into FILE, for a bug report", given);
+}
 
 DeviceChoice::DeviceChoice(const Arguments& arguments) {
     const auto folder = arguments.option("simulate");
@@ -41,7 +41,7 @@ DeviceChoice::DeviceChoice(const Arguments& arguments) {
     }
     if (folder) {
         // Parsed before the folder is touched, so a usage error leaves no trace.
-        FaultOption fault{};
+        SimulatedFaultAt fault{};
         if (faultText) {
             fault = parseFaultOption(*faultText);
         }
@@ -56,7 +56,19 @@ DeviceChoice::DeviceChoice(const Arguments& arguments) {
     } else {
         provider_ = std::make_unique<HidapiTransportProvider>();
     }
-    link_ = std::make_unique<DeviceLink>(*provider_);
+    tracing_ = std::make_unique<TracingProvider>(*provider_);
+    if (const auto trace = arguments.option("trace")) {
+        // A trace that cannot be written is told, and the command goes on without it.
+        traceFile_ = TraceFile::create(*trace);
+        if (traceFile_) {
+            recorder_ = std::make_unique<TraceRecorder>(*traceFile_);
+            tracing_->setRecorder(recorder_.get());
+        } else {
+            std::cerr << "korvex-cli: cannot write the trace to " << *trace
+                      << "; going on without it\n";
+        }
+    }
+    link_ = std::make_unique<DeviceLink>(*tracing_);
 }
 
 void DeviceChoice::keep() const {

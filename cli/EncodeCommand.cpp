@@ -11,7 +11,6 @@ namespace korvex::cli {
 
 int runEncode(const Arguments& arguments) {
     arguments.expectPositional(1);
-    arguments.allowOnly({"o", "time"});
     const auto output = arguments.option("o");
     if (!output) {
         throw UsageError("-o IMAGE.bin is required");

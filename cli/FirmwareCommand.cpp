@@ -13,7 +13,6 @@ namespace korvex::cli {
 
 int runFirmware(const Arguments& arguments) {
     arguments.expectPositional(1);
-    arguments.allowOnly({"simulate", "sim-fault"});
     DeviceChoice device(arguments);
     TerminalFeedback feedback;
     ListedFileChooser chooser({arguments.positional[0]});

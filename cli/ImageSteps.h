@@ -18,7 +18,4 @@ bool encodeForWrite(ConfigImage& image, Settings& settings, Feedback& feedback, 
 // The whole image written to `path` at once (through a temporary file); false when it cannot be.
 bool writeImageFile(const ConfigImage& image, const std::filesystem::path& path);
 
-// The image held in `path`: nullopt when it cannot be read or does not hold exactly 6144 bytes.
-std::optional<ConfigImage> readImageFile(const std::filesystem::path& path);
-
 }  // namespace korvex::cli

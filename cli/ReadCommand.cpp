@@ -12,7 +12,6 @@ namespace korvex::cli {
 
 int runRead(const Arguments& arguments) {
     arguments.expectPositional(0);
-    arguments.allowOnly({"o", "simulate", "sim-fault"});
     const auto output = arguments.option("o");
     if (!output) {
         throw UsageError("-o FILE.cfg is required");

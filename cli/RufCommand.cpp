@@ -13,7 +13,6 @@ namespace korvex::cli {
 
 int runRuf(const Arguments& arguments) {
     arguments.expectPositional(2);
-    arguments.allowOnly({"o", "time"});
     const auto output = arguments.option("o");
     if (!output) {
         throw UsageError("-o OUT.ruf is required");

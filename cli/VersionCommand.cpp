@@ -10,7 +10,6 @@ namespace korvex::cli {
 
 int runVersion(const Arguments& arguments) {
     arguments.expectPositional(0);
-    arguments.allowOnly({"simulate", "sim-fault"});
     DeviceChoice device(arguments);
     TerminalFeedback feedback;
     DeviceLink& link = device.link();

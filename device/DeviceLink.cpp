@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace korvex {
 
-DeviceLink::DeviceLink(TransportProvider& provider, std::chrono::milliseconds replyTimeout)
-    : provider_(provider), replyTimeout_(replyTimeout) {}
+DeviceLink::DeviceLink(TransportProvider& provider, std::chrono::milliseconds replyTimeout,
+                       std::filesystem::path lockFolder)
+    : provider_(provider), replyTimeout_(replyTimeout), lockFolder_(std::move(lockFolder)) {}
 
 bool DeviceLink::OpenDevice(Feedback& feedback) {
     CloseDevice();
@@ -19,8 +21,15 @@ bool DeviceLink::OpenDevice(Feedback& feedback) {
         feedback.log("Korvex Mini not found.");
         return false;
     }
-    transport_ = provider_.open(*korvex);
     feedback.log("Korvex Mini found, vid: Vid_0483, pid: A04B");
+    // Two programs on one device would take each other's replies: only one holds it at a time.
+    lock_ = std::make_unique<DeviceLock>(korvex->path, lockFolder_);
+    if (lock_->state() == DeviceLock::State::InUse) {
+        lock_.reset();
+        feedback.log("Korvex Mini is in use by another program.");
+        return false;
+    }
+    transport_ = provider_.open(*korvex);
     if (!transport_) {
         feedback.log(
             "Korvex Mini could not be opened (no permission?). Install the udev rule: see README.");
@@ -30,6 +39,7 @@ bool DeviceLink::OpenDevice(Feedback& feedback) {
 
 void DeviceLink::CloseDevice() {
     transport_.reset();
+    lock_.reset();
 }
 
 bool DeviceLink::exchange(const HidReport& request, HidReport& reply) {

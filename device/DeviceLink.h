@@ -4,9 +4,11 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <span>
 
+#include "device/DeviceLock.h"
 #include "device/HidReport.h"
 #include "device/Transport.h"
 #include "settings/Feedback.h"
@@ -18,12 +20,16 @@ inline constexpr uint16_t kKorvexProductId = 0xA04B;
 
 class DeviceLink {
   public:
+    // Device locks are files in `lockFolder`; an empty folder leaves the device unlocked.
     explicit DeviceLink(TransportProvider& provider,
-                        std::chrono::milliseconds replyTimeout = kReplyTimeout);
+                        std::chrono::milliseconds replyTimeout = kReplyTimeout,
+                        std::filesystem::path lockFolder = DeviceLock::lockFolder());
 
     // Opens the first interface with the Korvex Mini's vendor and product id and logs
     // "Korvex Mini found, ..." or "Korvex Mini not found.". True when it was found, even if it
-    // could not be opened (then one more line says so and every exchange fails).
+    // could not be opened (then one more line says so and every exchange fails). The device's
+    // lock is taken first and held until CloseDevice(); when another program holds it,
+    // "Korvex Mini is in use by another program." follows the found line and the result is false.
     bool OpenDevice(Feedback& feedback);
     void CloseDevice();
 
@@ -43,6 +49,8 @@ class DeviceLink {
 
     TransportProvider& provider_;
     std::chrono::milliseconds replyTimeout_;
+    std::filesystem::path lockFolder_;
+    std::unique_ptr<DeviceLock> lock_;      // null while closed
     std::unique_ptr<Transport> transport_;  // null while closed or when it could not be opened
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <random>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -74,6 +76,24 @@ std::optional<SimulatedFault> simulatedFaultNamed(std::string_view name) {
         }
     }
     return std::nullopt;
+}
+
+SimulatedFaultAt parseSimulatedFault(std::string_view text) {
+    const auto colon = text.find(':');
+    const auto fault = simulatedFaultNamed(text.substr(0, colon));
+    uint16_t page = 0;
+    const char* end = text.data() + text.size();
+    const char* digits = colon == std::string_view::npos ? end : text.data() + colon + 1;
+    const auto parsed = std::from_chars(digits, end, page);
+    if (fault && digits != end && parsed.ec == std::errc() && parsed.ptr == end) {
+        return {*fault, page};
+    }
+    std::string kinds;
+    for (const auto& entry : kFaultNames) {
+        kinds += (kinds.empty() ? "" : ", ") + std::string(entry.name);
+    }
+    throw std::invalid_argument("--sim-fault takes KIND:PAGE with KIND one of " + kinds +
+                                " and PAGE a zero-based page number, not " + std::string(text));
 }
 
 SimulatedDevice::SimulatedDevice(const ConfigImage& eeprom)
@@ -164,7 +184,10 @@ SimulatedBus::SimulatedBus(Waiter waiter) : waiter_(std::move(waiter)) {
 }
 
 std::string SimulatedBus::plug(SimulatedDevice& device, uint16_t vendorId, uint16_t productId) {
-    std::string path = "sim:" + std::to_string(slots_.size());
+    static const std::string process = std::to_string(std::random_device{}());
+    std::string path = device.folder().empty()
+                           ? "sim:memory:" + process + ":" + std::to_string(slots_.size())
+                           : "sim:" + device.folder().string();
     slots_.push_back({{vendorId, productId, path}, &device});
     return path;
 }

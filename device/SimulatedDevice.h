@@ -33,6 +33,16 @@ enum class SimulatedFault {
 // "reject", "badsum", "silent", "unplug", "corrupt".
 std::optional<SimulatedFault> simulatedFaultNamed(std::string_view name);
 
+// A fault and the zero-based page it strikes at.
+struct SimulatedFaultAt {
+    SimulatedFault fault = SimulatedFault::Reject;
+    uint16_t page = 0;
+    bool operator==(const SimulatedFaultAt&) const = default;
+};
+// "KIND:PAGE" as --sim-fault takes it; anything else throws std::invalid_argument with a message
+// that names the form and the kinds.
+SimulatedFaultAt parseSimulatedFault(std::string_view text);
+
 class SimulatedDevice {
   public:
     static constexpr uint32_t kFreshFirmwareVersion = 110;
@@ -44,10 +54,16 @@ class SimulatedDevice {
     explicit SimulatedDevice(const ConfigImage& eeprom);
 
     // The device kept in FOLDER/eeprom.bin and FOLDER/firmware.bin; a missing folder or file is
-    // created fresh. Throws std::runtime_error for a file of the wrong size or an unwritable
-    // folder.
+    // created fresh. Throws std::runtime_error for a file of the wrong size, an unwritable
+    // folder or a FOLDER that is not a folder.
     static SimulatedDevice loadOrCreate(const std::filesystem::path& folder);
     void save(const std::filesystem::path& folder) const;
+    // Stores the page that the write `request`, which this device acknowledged, put into it in
+    // the file of FOLDER that keeps that memory; other requests store nothing. False when the
+    // page cannot be stored.
+    bool keepWrittenPage(const std::filesystem::path& folder, const HidReport& request) const;
+    // The folder it was loaded from (made absolute); empty for a device in memory only.
+    const std::filesystem::path& folder() const { return folder_; }
 
     ConfigImage& eeprom() { return eeprom_; }
     const ConfigImage& eeprom() const { return eeprom_; }
@@ -78,6 +94,7 @@ class SimulatedDevice {
     std::optional<SimulatedFault> strikingFault(const HidReport& request);
     HidReport serve(const HidReport& request);
 
+    std::filesystem::path folder_;
     ConfigImage eeprom_;
     std::vector<uint8_t> flash_;
     uint32_t firmwareVersion_ = kFreshFirmwareVersion;
@@ -93,7 +110,9 @@ class SimulatedBus final : public TransportProvider {
     using Waiter = std::function<void(std::chrono::milliseconds)>;
     explicit SimulatedBus(Waiter waiter = {});
 
-    // Presents `device` (which must outlive the bus) as the next interface; returns its path.
+    // Presents `device` (which must outlive the bus) as the next interface; returns its path. A
+    // device kept in a folder is named after the folder, so every program that simulates that
+    // folder meets the same device lock; one in memory gets a name no other process uses.
     std::string plug(SimulatedDevice& device, uint16_t vendorId = kKorvexVendorId,
                      uint16_t productId = kKorvexProductId);
     // An interface that is listed but cannot be opened (a missing permission).

@@ -54,12 +54,22 @@ void storeExact(const std::filesystem::path& path, const uint8_t* bytes, size_t 
 SimulatedDevice::SimulatedDevice() : SimulatedDevice(startupImage(kFreshDeviceClock)) {}
 
 SimulatedDevice SimulatedDevice::loadOrCreate(const std::filesystem::path& folder) {
+    std::error_code error;
+    if (std::filesystem::exists(folder, error) && !std::filesystem::is_directory(folder, error)) {
+        throw std::runtime_error(folder.string() +
+                                 " is not a folder: the simulated device is kept in a folder");
+    }
     ConfigImage eeprom;
     const bool hadEeprom = loadExact(folder / kEepromFile, eeprom.bytes.data(), kImageSize);
     SimulatedDevice device = hadEeprom ? SimulatedDevice(eeprom) : SimulatedDevice();
     const bool hadFlash = loadExact(folder / kFlashFile, device.flash_.data(), kFlashSize);
     if (!hadEeprom || !hadFlash) {
         device.save(folder);
+    }
+    error.clear();
+    device.folder_ = std::filesystem::weakly_canonical(std::filesystem::absolute(folder), error);
+    if (error) {
+        device.folder_ = std::filesystem::absolute(folder);
     }
     return device;
 }
@@ -72,6 +82,30 @@ void SimulatedDevice::save(const std::filesystem::path& folder) const {
     }
     storeExact(folder / kEepromFile, eeprom_.bytes.data(), kImageSize);
     storeExact(folder / kFlashFile, flash_.data(), kFlashSize);
+}
+
+bool SimulatedDevice::keepWrittenPage(const std::filesystem::path& folder,
+                                      const HidReport& request) const {
+    const size_t offset = size_t{request.page()} * kReportDataSize;
+    switch (static_cast<DeviceCommand>(request.command())) {
+        case DeviceCommand::WriteConfigPage:
+            try {
+                storeExact(folder / kEepromFile, eeprom_.bytes.data(), kImageSize);
+                return true;
+            } catch (const std::runtime_error&) {
+                return false;
+            }
+        case DeviceCommand::WriteFirmwarePage: {
+            // In place: rewriting the whole flash for every page would cost too much.
+            std::fstream flash(folder / kFlashFile,
+                               std::ios::binary | std::ios::in | std::ios::out);
+            flash.seekp(static_cast<std::streamoff>(offset));
+            flash.write(reinterpret_cast<const char*>(flash_.data() + offset), kReportDataSize);
+            return static_cast<bool>(flash.flush());
+        }
+        default:
+            return true;
+    }
 }
 
 }  // namespace korvex

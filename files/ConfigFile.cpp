@@ -30,7 +30,7 @@ std::string savedValue(const Settings& settings, const ConfigKey& key) {
         case ValueForm::Text:
             return settings.text(key.setting);
         case ValueForm::Number:
-            return std::to_string(convertInteger(settings.text(key.setting)));
+            return std::to_string(convertInteger(settings.text(key.setting), key.setting));
         case ValueForm::Choice:
             return std::to_string(settings.index(key.setting));
         case ValueForm::Flag:
@@ -131,7 +131,10 @@ bool saveConfigFile(const Settings& settings, const std::filesystem::path& path,
 }
 
 bool loadConfigFile(Settings& settings, const std::filesystem::path& path, Feedback& feedback) {
-    const ProfileFile profile = ProfileFile::load(path).value_or(ProfileFile());
+    return loadConfigProfile(settings, ProfileFile::load(path).value_or(ProfileFile()), feedback);
+}
+
+bool loadConfigProfile(Settings& settings, const ProfileFile& profile, Feedback& feedback) {
     if (!headerMatches(profile, "Application")) {
         feedback.information(kNotAConfigFile);
         return false;

@@ -13,6 +13,8 @@ namespace korvex {
 // The file dialogs' filter for configuration files.
 inline constexpr std::string_view kConfigFilter = "KorvexMini config files (*.cfg)|*.cfg";
 
+class ProfileFile;
+
 // "Save to file": the save dialog (config/ beside the program, proposing korvexmini.cfg), then
 // saveConfigFile. Returns false when cancelled or failed.
 bool SaveToFile(const Settings& settings, Feedback& feedback, FileChooser& chooser,
@@ -29,5 +31,7 @@ bool saveConfigFile(const Settings& settings, const std::filesystem::path& path,
 // Checks the header (refusal message, version notice) and sets every setting from its key or
 // its load default.
 bool loadConfigFile(Settings& settings, const std::filesystem::path& path, Feedback& feedback);
+// The same on a document already in memory.
+bool loadConfigProfile(Settings& settings, const ProfileFile& profile, Feedback& feedback);
 
 }  // namespace korvex

@@ -164,7 +164,9 @@ std::optional<std::string> ProfileFile::value(std::string_view section,
     const auto replacement = replaced_.find(*line);
     const std::string_view text =
         replacement != replaced_.end() ? std::string_view(replacement->second) : lineText(*line);
-    return std::string(classify(text).value.substr(0, kMaxValueLength));
+    // A NUL byte ends the value, as it ends the text the system's profile reader hands over.
+    const std::string_view found = classify(text).value;
+    return std::string(found.substr(0, std::min(found.find('\0'), kMaxValueLength)));
 }
 
 std::string ProfileFile::value(std::string_view section, std::string_view key,
@@ -188,7 +190,7 @@ uint32_t ProfileFile::addSection(std::string_view name) {
 }
 
 void ProfileFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
-    value = value.substr(0, value.find_first_of("\r\n"));
+    value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
     section = trimBlanks(section);
     key = trimBlanks(key);
     const auto existing = find(kNone, section);

@@ -33,15 +33,15 @@ class ProfileFile {
     static std::optional<ProfileFile> load(const std::filesystem::path& path);
 
     // The value of `key` in the first section named `section` (the first entry wins): everything
-    // after the entry's first '=', at most kMaxValueLength characters of it; nullopt when the
-    // section or the key is missing.
+    // after the entry's first '=' up to a NUL byte, at most kMaxValueLength characters of it;
+    // nullopt when the section or the key is missing.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     std::string value(std::string_view section, std::string_view key,
                       std::string_view fallback) const;
 
     // Replaces the value of the key's first entry in place, or adds `key=value` after the last
     // entry of the section, or adds the section at the end of the document. A line break in
-    // `value` ends the value there, so that no value can add lines of its own.
+    // `value` ends the value there, so that no value can add lines of its own; so does a NUL.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
     // The whole document, every line ended by CR LF.

@@ -131,7 +131,10 @@ void checkReadPage(DeviceLink& link, const Outcome& outcome, uint16_t page) {
 void checkReadConfig(DeviceLink& link, CountingFeedback& feedback) {
     static const SettingsStore startup =
         startupSettings(FixedClock(UtcDateTime{2024, 1, 1, 0, 0, 0}));
-    SettingsStore settings = startup;
+    // Assigning into the same store each time reuses its nodes: a fresh copy per read would
+    // cost more than the read.
+    static SettingsStore settings;
+    settings = startup;
     ConfigImage incoming;
     incoming.bytes.fill(0xEE);
     feedback.logLines.clear();
@@ -160,7 +163,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Input input(data, size);
     Outcome outcome;
     FuzzProvider provider(input, outcome);
-    DeviceLink link(provider);
+    // No lock file: the lock's system calls would cost more than the exchanges under test.
+    DeviceLink link(provider, kReplyTimeout, {});
     CountingFeedback feedback;
     require(link.OpenDevice(feedback), "the fuzz device is always found");
 

@@ -42,7 +42,8 @@ bool EncodeConfigImage(ConfigImage& outgoing, const Settings& settings, Feedback
     ZText::encode(frameField(outgoing, kVersionOffset, kVersionWidth), kVersionText);
     for (const FieldRow& row : layout()) {
         if (const auto failure = encodeRow(row, outgoing, settings)) {
-            feedback.information(*failure);
+            feedback.information(failure->message);
+            feedback.settingRefused(failure->setting);
             return false;
         }
     }

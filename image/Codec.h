@@ -9,9 +9,10 @@
 namespace korvex {
 
 // Clears `outgoing`, reads and checks every setting in encode order and stores it; the first
-// failing check shows its message through feedback.information() and returns false. A number
-// setting without a message of its own throws NotAnInteger. On success writes "END", the stamp
-// (seeded from clock.secondsNow()) and the checksum, and returns true.
+// failing check shows its message through feedback.information(), names its setting through
+// feedback.settingRefused() and returns false. A number setting without a message of its own
+// throws NotAnInteger. On success writes "END", the stamp (seeded from clock.secondsNow()) and
+// the checksum, and returns true.
 bool EncodeConfigImage(ConfigImage& outgoing, const Settings& settings, Feedback& feedback,
                        const Clock& clock);
 

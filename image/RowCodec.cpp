@@ -6,7 +6,17 @@ namespace korvex {
 
 namespace {
 
-using Failure = std::optional<std::string>;
+using Failure = std::optional<RowFailure>;
+
+// The row's own check failed: its setting and message.
+RowFailure refused(const FieldRow& row) {
+    return {row.setting, row.message};
+}
+
+// The SSID check of a call row failed.
+RowFailure ssidRefused(const FieldRow& row) {
+    return {row.ssidSetting, row.ssidMessage};
+}
 
 FieldBytes fieldOf(ConfigImage& image, const FieldRow& row) {
     return FieldBytes(image.bytes).subspan(row.offset, row.width);
@@ -42,7 +52,7 @@ std::optional<uint8_t> ssidChar(std::string_view text, const NumberRange& range)
 Failure storeCallSsid(const FieldRow& row, FieldBytes field, std::string_view call,
                       uint8_t ssidByte) {
     if (call.size() > CallField::kWidth) {
-        return tooLongMessage(row.setting, CallField::kWidth);
+        return RowFailure{row.setting, tooLongMessage(row.setting, CallField::kWidth)};
     }
     CallField::encode(CallSsid::call(field), call);
     CallSsid::ssid(field) = ssidByte;
@@ -52,11 +62,11 @@ Failure storeCallSsid(const FieldRow& row, FieldBytes field, std::string_view ca
 Failure encodeStationCall(const FieldRow& row, FieldBytes field, const Settings& settings) {
     const std::string call = settings.text(row.setting);
     if (call.empty()) {
-        return row.message;
+        return refused(row);
     }
-    const int32_t ssid = convertInteger(settings.text(row.ssidSetting));
+    const int32_t ssid = convertInteger(settings.text(row.ssidSetting), row.ssidSetting);
     if (!row.range.contains(ssid)) {
-        return row.ssidMessage;
+        return ssidRefused(row);
     }
     return storeCallSsid(row, field, call, SsidChar::encode(ssid));
 }
@@ -64,11 +74,11 @@ Failure encodeStationCall(const FieldRow& row, FieldBytes field, const Settings&
 Failure encodeRequiredCall(const FieldRow& row, FieldBytes field, const Settings& settings) {
     const std::string call = settings.text(row.setting);
     if (call.empty()) {
-        return row.message;
+        return refused(row);
     }
     const auto ssid = ssidChar(settings.text(row.ssidSetting), row.range);
     if (!ssid) {
-        return row.ssidMessage;
+        return ssidRefused(row);
     }
     return storeCallSsid(row, field, call, *ssid);
 }
@@ -79,7 +89,7 @@ Failure encodeOptionalCall(const FieldRow& row, FieldBytes field, const Settings
     if (!call.empty()) {
         const auto entered = ssidChar(settings.text(row.ssidSetting), row.range);
         if (!entered) {
-            return row.ssidMessage;
+            return ssidRefused(row);
         }
         ssid = *entered;
     }
@@ -92,7 +102,7 @@ Failure encodeWildcardCall(const FieldRow& row, FieldBytes field, const Settings
     if (ssidText != SsidChar::kWildcardText) {
         const auto entered = ssidChar(ssidText, row.range);
         if (!entered) {
-            return row.ssidMessage;
+            return ssidRefused(row);
         }
         ssid = *entered;
     }
@@ -104,15 +114,15 @@ Failure encodeNumber(const FieldRow& row, FieldBytes field, const Settings& sett
     if (row.kind == RowKind::Port && text.empty()) {
         return std::nullopt;
     }
-    const int32_t value = convertInteger(text);
+    const int32_t value = convertInteger(text, row.setting);
     const bool checked = row.kind == RowKind::NumberStoredThenChecked ||
                          row.kind == RowKind::NumberCheckedThenStored || row.kind == RowKind::Port;
     if (row.kind == RowKind::NumberCheckedThenStored && !row.range.contains(value)) {
-        return row.message;
+        return refused(row);
     }
     storeNumber(field, value);
     if (checked && !row.range.contains(value)) {
-        return row.message;
+        return refused(row);
     }
     return std::nullopt;
 }
@@ -120,11 +130,11 @@ Failure encodeNumber(const FieldRow& row, FieldBytes field, const Settings& sett
 Failure encodeText(const FieldRow& row, FieldBytes field, const Settings& settings) {
     const std::string text = settings.text(row.setting);
     if (text.size() > ZText::capacity(field)) {
-        return tooLongMessage(row.setting, ZText::capacity(field));
+        return RowFailure{row.setting, tooLongMessage(row.setting, ZText::capacity(field))};
     }
     ZText::encode(field, row.upperCase ? upperCased(text) : text);
     if (row.kind == RowKind::PrintableText && !PrintableRule::accepts(text)) {
-        return row.message;
+        return refused(row);
     }
     return std::nullopt;
 }
@@ -134,7 +144,7 @@ Failure encodePosition(const FieldRow& row, FieldBytes field, const Settings& se
     const bool valid =
         row.kind == RowKind::Latitude ? LatText::accepts(text) : LonText::accepts(text);
     if (!valid) {
-        return row.message;
+        return refused(row);
     }
     ZText::encode(field, text);
     return std::nullopt;
@@ -146,8 +156,8 @@ std::string tooLongMessage(std::string_view setting, size_t capacity) {
     return std::string(setting) + " - too long (max. " + std::to_string(capacity) + " characters).";
 }
 
-std::optional<std::string> encodeRow(const FieldRow& row, ConfigImage& image,
-                                     const Settings& settings) {
+std::optional<RowFailure> encodeRow(const FieldRow& row, ConfigImage& image,
+                                    const Settings& settings) {
     const FieldBytes field = fieldOf(image, row);
     switch (row.kind) {
         case RowKind::StationCall:

@@ -10,11 +10,17 @@
 
 namespace korvex {
 
+// A failed check: the setting it refused and its message.
+struct RowFailure {
+    std::string setting;
+    std::string message;
+};
+
 // Reads the row's settings, checks them and stores them in the row's field, in the row kind's
-// order. Returns the message of the failing check, or nullopt when the row passed. A number
-// without a message of its own throws NotAnInteger.
-std::optional<std::string> encodeRow(const FieldRow& row, ConfigImage& image,
-                                     const Settings& settings);
+// order. Returns the failing check, or nullopt when the row passed. A number without a message
+// of its own throws NotAnInteger naming its setting.
+std::optional<RowFailure> encodeRow(const FieldRow& row, ConfigImage& image,
+                                    const Settings& settings);
 
 // Sets the row's settings from its field; clock fields and zero bytes set nothing.
 void decodeRow(const FieldRow& row, const ConfigImage& image, Settings& settings);

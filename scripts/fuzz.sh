@@ -5,6 +5,9 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 failed=0
+# A small quarantine keeps freed memory warm for the next input: the default one makes every
+# allocation touch fresh pages, which costs more than most inputs' work.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=16:thread_local_quarantine_size_kb=64:max_malloc_fill_size=0}"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 for source in fuzz/*_fuzz.cpp; do

@@ -3,7 +3,8 @@
 # Does nothing when they are all present already.
 set -eu
 packages="build-essential cmake ninja-build pkgconf qt6-base-dev qt6-base-dev-tools libhidapi-dev
-libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang-14 libclang-rt-14-dev"
+libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang-14 libclang-rt-14-dev
+libcli11-dev nlohmann-json3-dev scdoc"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

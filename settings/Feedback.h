@@ -29,6 +29,10 @@ class Feedback {
     virtual void keepResponsive() = 0;
     // Enables or disables the six action buttons of the top row.
     virtual void setActionsEnabled(bool enabled) = 0;
+
+    // The setting whose check (or number conversion) just ended an action, told after its box
+    // has closed, so that a window can lead the user to its field. Nothing happens by default.
+    virtual void settingRefused(std::string_view /*setting*/) {}
 };
 
 }  // namespace korvex

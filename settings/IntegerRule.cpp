@@ -2,8 +2,10 @@
 
 namespace korvex {
 
-NotAnInteger::NotAnInteger(std::string_view text)
-    : text_(text), message_("'" + std::string(text) + "' is not a valid integer value") {}
+NotAnInteger::NotAnInteger(std::string_view text, std::string_view setting)
+    : text_(text),
+      setting_(setting),
+      message_("'" + std::string(text) + "' is not a valid integer value") {}
 
 namespace {
 
@@ -59,10 +61,10 @@ std::optional<int32_t> parseInteger(std::string_view text) {
     return static_cast<int32_t>(negative ? -magnitude : magnitude);
 }
 
-int32_t convertInteger(std::string_view text) {
+int32_t convertInteger(std::string_view text, std::string_view setting) {
     const auto value = parseInteger(text);
     if (!value) {
-        throw NotAnInteger(text);
+        throw NotAnInteger(text, setting);
     }
     return *value;
 }

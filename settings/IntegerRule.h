@@ -12,20 +12,24 @@
 namespace korvex {
 
 // Thrown for a number setting whose text is not a number; each face catches it in one place
-// and shows what() in its general error box.
+// and shows what() in its general error box. It names the setting that held the text when the
+// converting code knows it (empty otherwise), so that a window can lead the user to the field.
 class NotAnInteger : public std::exception {
   public:
-    explicit NotAnInteger(std::string_view text);
+    explicit NotAnInteger(std::string_view text, std::string_view setting = {});
     const std::string& text() const { return text_; }
+    const std::string& setting() const { return setting_; }
     const char* what() const noexcept override { return message_.c_str(); }
 
   private:
     std::string text_;
+    std::string setting_;
     std::string message_;  // "'TEXT' is not a valid integer value"
 };
 
 std::optional<int32_t> parseInteger(std::string_view text);
-// As parseInteger, but throws NotAnInteger where that has no value.
-int32_t convertInteger(std::string_view text);
+// As parseInteger, but throws NotAnInteger where that has no value; `setting` names the setting
+// that holds the text, for the exception.
+int32_t convertInteger(std::string_view text, std::string_view setting = {});
 
 }  // namespace korvex

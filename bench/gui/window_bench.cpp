@@ -21,6 +21,10 @@ namespace {
 class SilentBoxes final : public korvex::app::MessageBoxes {
   public:
     void show(korvex::app::BoxIcon, const QString&, const QString&) override {}
+    bool ask(korvex::app::BoxIcon, const QString&, const QString&, const QString&,
+             const QString&) override {
+        return false;
+    }
 };
 
 struct WindowParts {

@@ -1,9 +1,17 @@
 // "Write config", "Read config" and "Upload firmware" from the window's buttons against a
 // simulated device: log lines, progress bar, boxes, and the action buttons during an upload.
 
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTextBlock>
 #include <QtTest>
 
+#include "app/ConfiguratorActions.h"
+
+#include "app/FilterDialog.h"
 #include "app/support/WindowRig.h"
 #include "support/TempDir.h"
 
@@ -116,6 +124,95 @@ class DeviceActionsTest : public QObject {
         rig.settings().setText("Txdelay", "300");
         rig.button("Button5").click();
         QCOMPARE(rig.logLines().last(), QStringLiteral("Eeprom write success"));
+    }
+
+    void theNewestLineComesIntoViewAfterTheUserScrolledUp() {
+        WindowRig rig;
+        rig.window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window()));
+        rig.button("Button5").click();
+        QPlainTextEdit& pane = rig.window().logPane();
+        pane.verticalScrollBar()->setValue(0);
+        rig.button("Button5").click();
+        const QPoint bottom(4, pane.viewport()->height() - 4);
+        QCOMPARE(pane.cursorForPosition(bottom).blockNumber(), pane.document()->blockCount() - 1);
+        QCOMPARE(pane.cursorForPosition(bottom).block().text(),
+                 QStringLiteral("Eeprom write success"));
+    }
+
+    void aRefusedSettingLeadsToItsField_data() {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("innerPage");  // empty: none
+        QTest::addColumn<bool>("inFilterDialog");
+        QTest::newRow("range") << "Txdelay"
+                               << "150"
+                               << "Radio" << QString() << false;
+        QTest::newRow("not a number") << "Txdelay"
+                                      << "12x"
+                                      << "Radio" << QString() << false;
+        QTest::newRow("inner page") << "Teleanalog3_name"
+                                    << "TOO LONG NAME"
+                                    << "Telemetry reports"
+                                    << "Analog channels" << false;
+        QTest::newRow("filter rule") << "Packet2rf_filter_ssid04"
+                                     << "99"
+                                     << "I-Gate" << QString() << true;
+    }
+    void aRefusedSettingLeadsToItsField() {
+        QFETCH(QString, setting);
+        QFETCH(QString, value);
+        QFETCH(QString, tab);
+        QFETCH(QString, innerPage);
+        QFETCH(bool, inFilterDialog);
+        WindowRig rig;
+        QTabWidget& tabs = rig.window().pageControl();
+        tabs.setCurrentIndex(tabs.count() - 1);
+        rig.settings().setText(setting.toStdString(), value.toStdString());
+        rig.button("Button5").click();
+
+        QCOMPARE(rig.boxes.boxes.size(), size_t{1});
+        QVERIFY(rig.logLines().isEmpty());
+        QCOMPARE(tabs.tabText(tabs.currentIndex()), tab);
+        if (!innerPage.isEmpty()) {
+            auto& inner = rig.control<QTabWidget>("PageControl2");
+            QCOMPARE(inner.tabText(inner.currentIndex()), innerPage);
+        }
+        auto& field = rig.control<QLineEdit>(setting.toLatin1().constData());
+        QCOMPARE(field.window()->focusWidget(), &field);
+        QCOMPARE(field.selectedText(), value);
+        QCOMPARE(rig.shownDialogs, inFilterDialog
+                                       ? std::vector<QDialog*>{&rig.window().filterDialog()}
+                                       : std::vector<QDialog*>{});
+    }
+
+    // A simulated device whose folder takes no more files: the first page that cannot be stored
+    // fails as a page exchange, and nothing claims success.
+    void aPageThatCannotBeKeptFailsItsExchange() {
+        korvex::testing::TempDir folder;
+        korvex::app::SimulatedDeviceAccess kept(folder.path(), [](std::chrono::milliseconds) {});
+        std::filesystem::create_directory(folder / "eeprom.bin.tmp");  // no file can take its place
+        RecordingBoxes boxes;
+        korvex::FixedClock clock{korvex::UtcDateTime{2024, 5, 17, 9, 5, 0}};
+        korvex::testing::ScriptedFileChooser chooser;
+        korvex::app::MainWindowServices services;
+        services.boxes = &boxes;
+        services.fileChooser = &chooser;
+        services.clock = &clock;
+        services.device = &kept;
+        services.programFolder = folder.path();
+        services.backupsFolder = folder / "backups";
+        korvex::app::MainWindow window(std::move(services));
+        window.actions().writeSafety() = {};  // the pages alone, as in the rig
+        window.findChild<QPushButton*>("Button5")->click();
+        QCOMPARE(window.logPane().toPlainText().split(QLatin1Char('\n')),
+                 (QStringList{kFoundLine, "Page write error: 1/192"}));
+        QVERIFY(boxes.boxes.empty());
+
+        korvex::testing::writeFile(folder / "file", "");
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 korvex::app::SimulatedDeviceAccess(folder / "file"));
     }
 
     void uploadDisablesTheActionButtonsWhileItRuns() {

@@ -157,7 +157,30 @@ class FileActionsTest : public QObject {
         const std::string written = korvex::testing::readFile(destination);
         QCOMPARE(written.size(), size_t{6656 + 40});
         QCOMPARE(written.substr(6656), std::string(40, '\x5a'));
-        QVERIFY(rig.logLines().isEmpty());
+        QCOMPARE(
+            rig.logLines(),
+            QStringList{QStringLiteral("Remote update file written to %1 (40 bytes of firmware)")
+                            .arg(QString::fromStdString(destination.string()))});
+    }
+
+    // One line naming the file after each success, none after a refusal or a cancel.
+    void savesAndLoadsNameTheirFileInTheLog() {
+        WindowRig rig;
+        const auto file = rig.programFolder / "station.cfg";
+        const auto other = rig.programFolder / "other.cfg";
+        korvex::testing::writeFile(other, "[!WARNING]\r\nApplication=Someone else\r\n");
+        for (const auto& answer : {std::optional(file), std::optional(file),
+                                   std::optional<std::filesystem::path>(), std::optional(other)}) {
+            rig.chooser.answer(answer);
+        }
+        rig.button("Button1").click();
+        rig.button("Button2").click();
+        rig.button("Button1").click();
+        rig.button("Button2").click();
+        const QString path = QString::fromStdString(file.string());
+        QCOMPARE(rig.logLines(), (QStringList{"Configuration saved to " + path,
+                                              "Configuration loaded from " + path}));
+        QCOMPARE(rig.boxes.boxes.size(), size_t{1});  // the refusal of other.cfg
     }
 };
 

@@ -33,6 +33,7 @@ struct SeenFileDialog {
     QStringList selected;
     QStringList filters;
     QString defaultSuffix;
+    QString typedName;  // what the file name field shows as the dialog opens
 };
 
 // Answers every modal window that opens while it lives: message boxes with their OK button, file
@@ -60,9 +61,10 @@ class ModalAnswerer {
             boxes.push_back(seen);
             box->button(QMessageBox::Ok)->click();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             fileDialogs.push_back({dialog->acceptMode(), dialog->directory().absolutePath(),
                                    dialog->selectedFiles(), dialog->nameFilters(),
-                                   dialog->defaultSuffix()});
+                                   dialog->defaultSuffix(), name ? name->text() : QString()});
             const QString path = answers.isEmpty() ? QString() : answers.takeFirst();
             if (path.isEmpty()) {
                 dialog->reject();
@@ -192,6 +194,30 @@ class RealDialogsTest : public QObject {
                  QStringList{QDir(rig.folder("remote")).filePath("korvexmini.ruf")});
         QCOMPARE(destinationDialog.filters, QStringList{"KorvexMini remote update files (*.ruf)"});
         QCOMPARE(destinationDialog.defaultSuffix, QString());
+    }
+
+    // The firmware of an upload and that of a remote update file are remembered apart, and
+    // neither dialog proposes a name at first.
+    void bothFirmwareDialogsKeepTheirOwnLastFile() {
+        RealDialogsRig rig;
+        QDir().mkpath(rig.folder("firmware"));
+        const QString forUpdate = QDir(rig.folder("firmware")).filePath("update.hash");
+        const QString forUpload = QDir(rig.folder("firmware")).filePath("upload.hash");
+        korvex::testing::writeFile(forUpdate.toStdString(), std::string(40, '\x5a'));
+        korvex::testing::writeFile(forUpload.toStdString(), std::string(64, '\x11'));
+        ModalAnswerer answerer;
+        answerer.answers = {forUpdate, QDir(rig.folder("firmware")).filePath("out.ruf"), forUpload,
+                            QString(), QString()};
+        rig.click("Button12");
+        rig.click("Button3");
+        rig.click("Button12");
+        rig.click("Button3");
+
+        QCOMPARE(answerer.fileDialogs.size(), size_t{5});
+        QCOMPARE(answerer.fileDialogs[0].typedName, QString());
+        QCOMPARE(answerer.fileDialogs[2].typedName, QString());
+        QCOMPARE(answerer.fileDialogs[3].selected, QStringList{forUpdate});
+        QCOMPARE(answerer.fileDialogs[4].selected, QStringList{forUpload});
     }
 };
 

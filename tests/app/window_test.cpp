@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -19,6 +20,8 @@
 #include "app/support/WindowRig.h"
 #include "settings/Catalogue.h"
 
+using korvex::app::BoxIcon;
+using korvex::testing::RecordingBoxes;
 using korvex::testing::WindowRig;
 
 namespace {
@@ -333,38 +336,124 @@ class WindowTest : public QObject {
         QCOMPARE(rig.settings().text("Packet2rf_filter_callsign03"), std::string("SP*"));
     }
 
+    // Closing asks only when a setting differs from what was last read, loaded, saved or written.
+    void closingAsksBeforeChangesAreLost() {
+        WindowRig rig;
+        auto& window = rig.window();
+        const auto discardBox =
+            RecordingBoxes::Box{BoxIcon::Question, "Korvex Mini Configurator", "Discard changes?"};
+        QVERIFY(window.close());
+        QVERIFY(rig.boxes.boxes.empty());
+
+        QTest::keyClick(&rig.control<QLineEdit>("Callsign"), Qt::Key_Backspace);
+        rig.boxes.answers = {false};
+        QVERIFY(!window.close());
+        QCOMPARE(rig.boxes.boxes, std::vector<RecordingBoxes::Box>{discardBox});
+        QCOMPARE(rig.boxes.asked, (std::vector<QStringList>{{"Discard", "Cancel"}}));
+        rig.button("Button5").click();  // written: nothing to lose
+        rig.boxes.boxes.clear();
+        QVERIFY(window.close());
+        QVERIFY(rig.boxes.boxes.empty());
+
+        rig.control<QComboBox>("Squelch").setCurrentIndex(3);
+        rig.boxes.answers = {true};
+        QVERIFY(window.close());
+        QCOMPARE(rig.boxes.boxes, std::vector<RecordingBoxes::Box>{discardBox});
+
+        rig.control<QLineEdit>("Teleanalog1_name").setText("Other");
+        rig.chooser.answer(rig.programFolder / "station.cfg");
+        rig.button("Button1").click();  // saved
+        rig.boxes.boxes.clear();
+        QVERIFY(window.close());
+        rig.button("Button6").click();  // the preset brings the channel's own name back
+        rig.boxes.answers = {false};
+        QVERIFY(!window.close());
+        rig.button("Button4").click();  // read: the device's settings stand
+        rig.boxes.boxes.resize(1);
+        QVERIFY(window.close());
+        QCOMPARE(rig.boxes.boxes, std::vector<RecordingBoxes::Box>{discardBox});
+    }
+
     void startOptionsComeFromArgumentsOrEnvironment_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("variable");
         QTest::addColumn<QString>("folder");  // empty: no simulation
         QTest::addColumn<bool>("refused");
-        QTest::newRow("nothing") << QStringList{} << QString() << QString() << false;
+        QTest::addColumn<int>("request");
+        using Request = korvex::app::StartOptions::Request;
+        const int run = static_cast<int>(Request::Run);
+        QTest::newRow("nothing") << QStringList{} << QString() << QString() << false << run;
         QTest::newRow("variable") << QStringList{} << "/tmp/a"
-                                  << "/tmp/a" << false;
+                                  << "/tmp/a" << false << run;
         QTest::newRow("option") << QStringList{"--simulate", "/tmp/b"} << QString() << "/tmp/b"
-                                << false;
+                                << false << run;
         QTest::newRow("option wins") << QStringList{"--simulate=/tmp/c"} << "/tmp/a"
-                                     << "/tmp/c" << false;
-        QTest::newRow("no folder") << QStringList{"--simulate"} << QString() << QString() << true;
+                                     << "/tmp/c" << false << run;
+        QTest::newRow("fault") << QStringList{"--sim-fault", "silent:5"} << "/tmp/a"
+                               << "/tmp/a" << false << run;
+        QTest::newRow("no folder")
+            << QStringList{"--simulate"} << QString() << QString() << true << run;
         QTest::newRow("empty folder")
-            << QStringList{"--simulate="} << QString() << QString() << true;
-        QTest::newRow("unknown") << QStringList{"--fast"} << QString() << QString() << true;
+            << QStringList{"--simulate="} << QString() << QString() << true << run;
+        QTest::newRow("unknown") << QStringList{"--fast"} << QString() << QString() << true << run;
+        QTest::newRow("fault without device")
+            << QStringList{"--sim-fault=reject:1"} << QString() << QString() << true << run;
+        QTest::newRow("malformed fault")
+            << QStringList{"--sim-fault=crash:1"} << "/tmp/a" << QString() << true << run;
+        QTest::newRow("help wins") << QStringList{"--fast", "--help"} << QString() << QString()
+                                   << false << static_cast<int>(Request::Help);
+        QTest::newRow("version") << QStringList{"-v"} << QString() << QString() << false
+                                 << static_cast<int>(Request::Version);
     }
     void startOptionsComeFromArgumentsOrEnvironment() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, variable);
         QFETCH(QString, folder);
         QFETCH(bool, refused);
+        QFETCH(int, request);
         if (refused) {
             QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
                                      korvex::app::startOptions(arguments, variable));
             return;
         }
         const auto options = korvex::app::startOptions(arguments, variable);
+        QCOMPARE(static_cast<int>(options.request), request);
         QCOMPARE(options.simulateFolder.has_value(), !folder.isEmpty());
         if (options.simulateFolder) {
             QCOMPARE(QString::fromStdString(options.simulateFolder->string()), folder);
         }
+        QCOMPARE(options.simulatedFault.has_value(), arguments.contains("silent:5"));
+    }
+
+    // The program itself: --help and --version on stdout with status 0, a wrong argument the
+    // usage on stderr with status 2.
+    void theProgramAnswersOnTheTerminal_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: korvex-configurator"
+                              << QString();
+        QTest::newRow("version") << QStringList{"--version"} << 0
+                                 << "Korvex Mini Configurator v1.10\n"
+                                 << QString();
+        QTest::newRow("unknown") << QStringList{"--fast"} << 2 << QString()
+                                 << "korvex-configurator: unknown argument --fast\nUsage: ";
+    }
+    void theProgramAnswersOnTheTerminal() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, error);
+        QProcess program;
+        program.start(QCoreApplication::applicationDirPath() + "/korvex-configurator", arguments);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        QVERIFY(QString::fromLocal8Bit(program.readAllStandardOutput()).startsWith(out));
+        const QString errorText = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(error.isEmpty() ? !errorText.contains("korvex") : errorText.contains(error),
+                 qPrintable(errorText));
     }
 };
 

@@ -448,6 +448,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "Callsign", "A"},
         LoadCase{"LongValueCut", "[Radio]\r\nCallsign=" + std::string(5000, 'Q') + "\r\n",
                  "Callsign", std::string(2047, 'Q')},
+        LoadCase{"NulEndsTheText", std::string("[Radio]\r\nCallsign=AB\0CD\r\n", 25), "Callsign",
+                 "AB"},
+        LoadCase{"NulEndsTheNumber",
+                 std::string("[Radio]\r\nTXdelay=30\0"
+                             "0\r\n",
+                             23),
+                 "Txdelay", "30"},
+        LoadCase{"ControlCharacterKept",
+                 "[Beacons]\r\nBeacon2_msg=A\x01"
+                 "B\r\n",
+                 "Beacon2_msg",
+                 "A\x01"
+                 "B"},
         LoadCase{"LfOnlyFile", "[WWW]\nWww_user=root\n", "www_user", "root"},
         LoadCase{"FilterDialogKey", "[I-Gate]\r\nPacket2rf_filter_type07=4\r\n",
                  "Packet2rf_filter_type07", "4"}),

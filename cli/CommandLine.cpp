@@ -1,0 +1,142 @@
+#include "cli/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "cli/DeviceChoice.h"
+#include "settings/IntegerRule.h"
+#include "settings/Version.h"
+
+#ifndef KORVEX_PROGRAM_VERSION
+#define KORVEX_PROGRAM_VERSION "unknown"
+#endif
+
+namespace korvex::cli {
+
+namespace {
+
+constexpr const char* kFooter =
+    "Exit status: 0 success, 1 failure (message on stderr), 2 usage error.";
+
+struct Subcommand {
+    const Command* command;
+    CLI::App* app;
+};
+
+void addCommandOptions(CLI::App& sub, const Command& command, Arguments& given) {
+    sub.add_option("arguments", given.positional, std::string(command.usage))
+        ->type_name("")
+        ->expected(0, -1);
+    if (command.options & kOutputOption) {
+        addValueOption(sub, "o", "-o,--output", "FILE", "the file to write", given);
+    }
+    if (command.options & kTimeOption) {
+        addValueOption(sub, "time", "--time", "YYYY-MM-DDTHH:MM",
+                       "take the clock fields and the image stamp from this UTC time", given);
+    }
+    if (command.options & kJsonOption) {
+        addFlagOption(sub, "json", "print one JSON document instead of text", given);
+    }
+    if (command.options & kDeviceOptions) {
+        addDeviceOptions(sub, given);
+    }
+    if (command.options & kWriteSafetyOptions) {
+        addFlagOption(sub, "no-verify", "do not read the pages back and compare them", given);
+        addFlagOption(sub, "no-backup", "do not keep the device's image before writing", given);
+        addValueOption(sub, "backup-dir", "--backup-dir", "DIR",
+                       "keep the backup in DIR instead of the per-user backups folder", given);
+    }
+}
+
+int usageFailure(const std::string& where, const std::string& what, const std::string& usage) {
+    std::cerr << "korvex-cli" << where << ": " << what << "\n" << usage << "\n";
+    return 2;
+}
+
+}  // namespace
+
+int runCommandLine(int argc, char** argv) {
+    CLI::App app("korvex-cli: the Korvex Mini Configurator's actions without a window",
+                 "korvex-cli");
+    app.footer(kFooter);
+    app.set_version_flag("--version", "korvex-cli " KORVEX_PROGRAM_VERSION
+                                      "\nconfiguration version " +
+                                          std::string(kVersionText));
+    app.require_subcommand(1);
+    Arguments before;  // the device options given before the command
+    addDeviceOptions(app, before);
+    Arguments given;
+    std::vector<Subcommand> subcommands;
+    for (const Command& command : commands()) {
+        CLI::App* sub = app.add_subcommand(std::string(command.name), std::string(command.summary));
+        sub->footer("korvex-cli " + std::string(command.name) + " " + std::string(command.usage) +
+                    "\n\n" + kFooter);
+        addCommandOptions(*sub, command, given);
+        subcommands.push_back({&command, sub});
+    }
+
+    if (argc <= 1) {
+        std::cerr << app.help();
+        return 2;
+    }
+    const std::string first = argv[1];
+    if (first == "help") {
+        std::cout << app.help();
+        return 0;
+    }
+    const auto known = [&first](const Subcommand& sub) { return sub.command->name == first; };
+    if (first[0] != '-' && std::none_of(subcommands.begin(), subcommands.end(), known)) {
+        return usageFailure("", "unknown command " + first,
+                            "Run 'korvex-cli --help' for the commands.");
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& done) {
+        return app.exit(done);
+    } catch (const CLI::ParseError& wrong) {
+        for (const Subcommand& sub : subcommands) {
+            if (sub.app->parsed()) {
+                return usageFailure(" " + std::string(sub.command->name), wrong.what(),
+                                    "Run 'korvex-cli " + std::string(sub.command->name) +
+                                        " --help' for its usage.");
+            }
+        }
+        return usageFailure("", wrong.what(), "Run 'korvex-cli --help' for the commands.");
+    }
+
+    for (const Subcommand& sub : subcommands) {
+        if (!sub.app->parsed()) {
+            continue;
+        }
+        const Command& command = *sub.command;
+        try {
+            for (const auto& [name, value] : before.options) {
+                if (!(command.options & kDeviceOptions)) {
+                    throw UsageError("option --" + name + " does not apply to this command");
+                }
+                if (!given.options.emplace(name, value).second) {
+                    throw UsageError("option --" + name + " given twice");
+                }
+            }
+            return command.run(given);
+        } catch (const UsageError& usage) {
+            return usageFailure(" " + std::string(command.name), usage.what(),
+                                "Usage: korvex-cli " + std::string(command.name) + " " +
+                                    std::string(command.usage));
+        } catch (const NotAnInteger& notANumber) {
+            std::cerr << notANumber.what() << "\n";
+            return 1;
+        } catch (const std::exception& failure) {
+            std::cerr << failure.what() << "\n";
+            return 1;
+        }
+    }
+    return 2;
+}
+
+}  // namespace korvex::cli

@@ -1,0 +1,34 @@
+#include "cli/SettingText.h"
+
+#include "cli/Latin1.h"
+
+namespace korvex::cli {
+
+std::string kindName(SettingKind kind) {
+    switch (kind) {
+        case SettingKind::Edit:
+            return "edit";
+        case SettingKind::Choice:
+            return "choice";
+        case SettingKind::Check:
+            return "check";
+    }
+    return {};
+}
+
+nlohmann::ordered_json describeSetting(const SettingDef& def) {
+    return {{"name", std::string(def.name)},    {"tab", tabText(def)},
+            {"page", latin1ToUtf8(def.page)},   {"group", latin1ToUtf8(def.group)},
+            {"label", latin1ToUtf8(def.label)}, {"kind", kindName(def.kind)}};
+}
+
+std::string labelText(const SettingDef& def) {
+    const std::string label = latin1ToUtf8(def.label);
+    return def.row < 0 ? label : std::to_string(def.row + 1) + ". " + label;
+}
+
+std::string tabText(const SettingDef& def) {
+    return def.window == SettingWindow::FilterDialog ? "Packet filter" : latin1ToUtf8(def.tab);
+}
+
+}  // namespace korvex::cli

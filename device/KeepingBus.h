@@ -1,0 +1,29 @@
+#pragma once
+// The interfaces of a simulated device kept in a folder: every page write that the device
+// acknowledges is stored in the folder before the acknowledgement is passed on, and a page that
+// cannot be stored is not acknowledged, so that its exchange fails where it happened.
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "device/SimulatedDevice.h"
+#include "device/Transport.h"
+
+namespace korvex {
+
+class KeepingBus final : public TransportProvider {
+  public:
+    // `bus` has `device` plugged in; both must outlive this.
+    KeepingBus(TransportProvider& bus, const SimulatedDevice& device, std::filesystem::path folder);
+
+    std::vector<DeviceInterface> enumerate() override { return bus_.enumerate(); }
+    std::unique_ptr<Transport> open(const DeviceInterface& device) override;
+
+  private:
+    TransportProvider& bus_;
+    const SimulatedDevice& device_;
+    std::filesystem::path folder_;
+};
+
+}  // namespace korvex
