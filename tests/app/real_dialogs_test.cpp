@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -53,6 +54,11 @@ class ModalAnswerer {
   private:
     void answer() {
         QWidget* modal = QApplication::activeModalWidget();
+        // A window just answered may stay the active modal one until its close is processed.
+        if (modal == nullptr || (answered_ && answered_.data() == modal)) {
+            return;
+        }
+        answered_ = modal;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             SeenBox seen{box->windowTitle(), box->text(), box->icon(), {}};
             for (auto* button : box->buttons()) {
@@ -75,6 +81,7 @@ class ModalAnswerer {
         }
     }
     QTimer timer_;
+    QPointer<QWidget> answered_;
 };
 
 struct RealDialogsRig {
