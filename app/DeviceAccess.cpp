@@ -29,14 +29,4 @@ SimulatedDeviceAccess::SimulatedDeviceAccess(std::optional<std::filesystem::path
 
 SimulatedDeviceAccess::~SimulatedDeviceAccess() = default;
 
-void SimulatedDeviceAccess::actionStarting() {
-    if (folder_ && !device_.unplugged()) {
-        // Another program (korvex-cli --simulate) may have changed the device in the meantime.
-        // Only the memories are taken: an armed fault and an unplugging stay.
-        const SimulatedDevice kept = SimulatedDevice::loadOrCreate(*folder_);
-        device_.eeprom() = kept.eeprom();
-        device_.flash() = kept.flash();
-    }
-}
-
 }  // namespace korvex::app

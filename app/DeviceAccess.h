@@ -17,7 +17,7 @@ class DeviceAccess {
   public:
     virtual ~DeviceAccess() = default;
     virtual DeviceLink& link() = 0;
-    // Around every device action: a simulated device kept in a folder is loaded before it.
+    // Around every device action.
     virtual void actionStarting() {}
     virtual void actionFinished() {}
     // Exchanges of the device actions from now on go into `recorder` too; nullptr stops that.
@@ -39,9 +39,10 @@ class HidDeviceAccess final : public DeviceAccess {
 };
 
 // One simulated device plugged in; with a folder its EEPROM and flash persist there between
-// actions (and runs), each page stored as the device acknowledges it; without one it lives in
-// memory only. A fault armed on device() stays armed across actions until it strikes; an
-// unplugged device stays unplugged for the rest of the run.
+// actions (and runs): taken from the folder as each action opens the device under its lock, each
+// page stored as the device acknowledges it. Without one it lives in memory only. A fault armed on
+// device() stays armed across actions until it strikes; an unplugged device stays unplugged for the
+// rest of the run.
 class SimulatedDeviceAccess final : public DeviceAccess {
   public:
     // Throws std::runtime_error when the folder cannot hold the device.
@@ -49,7 +50,6 @@ class SimulatedDeviceAccess final : public DeviceAccess {
                                    SimulatedBus::Waiter waiter = {});
     ~SimulatedDeviceAccess() override;
     DeviceLink& link() override { return *link_; }
-    void actionStarting() override;
     void setTrace(TraceRecorder* recorder) override { tracing_->setRecorder(recorder); }
 
     SimulatedDevice& device() { return device_; }
@@ -58,8 +58,8 @@ class SimulatedDeviceAccess final : public DeviceAccess {
     std::optional<std::filesystem::path> folder_;
     SimulatedDevice device_;
     SimulatedBus bus_;
-    std::unique_ptr<TransportProvider> keeping_;  // stores each written page in the folder
-    std::unique_ptr<TracingProvider> tracing_;    // around the bus or the keeping
+    std::unique_ptr<TransportProvider> keeping_;  // loads and stores the device in the folder
+    std::unique_ptr<TracingProvider> tracing_;    // around the keeping
     std::unique_ptr<DeviceLink> link_;
 };
 

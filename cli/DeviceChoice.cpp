@@ -6,6 +6,7 @@
 #include <string>
 
 #include "device/HidapiTransport.h"
+#include "device/KeepingBus.h"
 
 namespace korvex::cli {
 
@@ -45,14 +46,15 @@ DeviceChoice::DeviceChoice(const Arguments& arguments) {
         if (faultText) {
             fault = parseFaultOption(*faultText);
         }
-        folder_ = *folder;
-        simulated_ = std::make_unique<SimulatedDevice>(SimulatedDevice::loadOrCreate(*folder_));
+        // Loaded (made when missing) here so that a folder that cannot hold a device is refused
+        // before anything is sent.
+        simulated_ = std::make_unique<SimulatedDevice>(SimulatedDevice::loadOrCreate(*folder));
         if (faultText) {
             simulated_->armFault(fault.fault, fault.page);
         }
-        auto bus = std::make_unique<SimulatedBus>();
-        bus->plug(*simulated_);
-        provider_ = std::move(bus);
+        bus_ = std::make_unique<SimulatedBus>();
+        bus_->plug(*simulated_);
+        provider_ = std::make_unique<KeepingBus>(*bus_, *simulated_, *folder);
     } else {
         provider_ = std::make_unique<HidapiTransportProvider>();
     }
@@ -69,12 +71,6 @@ DeviceChoice::DeviceChoice(const Arguments& arguments) {
         }
     }
     link_ = std::make_unique<DeviceLink>(*tracing_);
-}
-
-void DeviceChoice::keep() const {
-    if (simulated_) {
-        simulated_->save(*folder_);
-    }
 }
 
 }  // namespace korvex::cli

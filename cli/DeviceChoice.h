@@ -1,11 +1,12 @@
 #pragma once
 // The device a korvex-cli command talks to: the attached Korvex Mini over hidapi, or with
 // --simulate DIR a simulated one kept in DIR, with --sim-fault KIND:PAGE armed on it; with
-// --trace FILE every report exchanged is recorded there.
+// --trace FILE every report exchanged is recorded there. The simulated device is taken from DIR
+// as the link opens it under the device's lock, and each page it acknowledges is stored there at
+// once, so a run that finds the device in use stores nothing.
 
 #include <filesystem>
 #include <memory>
-#include <optional>
 
 #include "cli/Arguments.h"
 #include "device/DeviceLink.h"
@@ -24,12 +25,13 @@ class DeviceChoice {
     explicit DeviceChoice(const Arguments& arguments);
 
     DeviceLink& link() { return *link_; }
-    // Stores what the simulated device now holds back into its folder; nothing for the real one.
-    void keep() const;
+    // Nothing is left to store when a command ends: the pages are in the folder as the device
+    // acknowledged them.
+    void keep() const {}
 
   private:
-    std::optional<std::filesystem::path> folder_;
     std::unique_ptr<SimulatedDevice> simulated_;
+    std::unique_ptr<SimulatedBus> bus_;
     std::unique_ptr<TransportProvider> provider_;
     std::unique_ptr<TraceFile> traceFile_;  // with --trace FILE
     std::unique_ptr<TraceRecorder> recorder_;

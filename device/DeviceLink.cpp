@@ -29,7 +29,12 @@ bool DeviceLink::OpenDevice(Feedback& feedback) {
         feedback.log("Korvex Mini is in use by another program.");
         return false;
     }
-    transport_ = provider_.open(*korvex);
+    try {
+        transport_ = provider_.open(*korvex);
+    } catch (...) {
+        lock_.reset();
+        throw;
+    }
     if (!transport_) {
         feedback.log(
             "Korvex Mini could not be opened (no permission?). Install the udev rule: see README.");

@@ -35,11 +35,12 @@ class KeepingTransport final : public Transport {
 
 }  // namespace
 
-KeepingBus::KeepingBus(TransportProvider& bus, const SimulatedDevice& device,
+KeepingBus::KeepingBus(TransportProvider& bus, SimulatedDevice& device,
                        std::filesystem::path folder)
     : bus_(bus), device_(device), folder_(std::move(folder)) {}
 
 std::unique_ptr<Transport> KeepingBus::open(const DeviceInterface& device) {
+    device_.reloadMemories(folder_);
     auto inner = bus_.open(device);
     if (!inner) {
         return nullptr;

@@ -1,7 +1,9 @@
 #pragma once
-// The interfaces of a simulated device kept in a folder: every page write that the device
-// acknowledges is stored in the folder before the acknowledgement is passed on, and a page that
-// cannot be stored is not acknowledged, so that its exchange fails where it happened.
+// The interfaces of a simulated device kept in a folder. The device takes its memories from the
+// folder as the link opens it, when the device's lock is held, so what another program stored
+// in the meantime is seen; every page write that the device acknowledges is stored in the folder
+// before the acknowledgement is passed on, and a page that cannot be stored is not acknowledged,
+// so that its exchange fails where it happened. Nothing else is stored.
 
 #include <filesystem>
 #include <memory>
@@ -15,14 +17,15 @@ namespace korvex {
 class KeepingBus final : public TransportProvider {
   public:
     // `bus` has `device` plugged in; both must outlive this.
-    KeepingBus(TransportProvider& bus, const SimulatedDevice& device, std::filesystem::path folder);
+    KeepingBus(TransportProvider& bus, SimulatedDevice& device, std::filesystem::path folder);
 
     std::vector<DeviceInterface> enumerate() override { return bus_.enumerate(); }
+    // Throws std::runtime_error when the folder no longer holds a device.
     std::unique_ptr<Transport> open(const DeviceInterface& device) override;
 
   private:
     TransportProvider& bus_;
-    const SimulatedDevice& device_;
+    SimulatedDevice& device_;
     std::filesystem::path folder_;
 };
 

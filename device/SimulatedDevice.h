@@ -58,6 +58,9 @@ class SimulatedDevice {
     // folder or a FOLDER that is not a folder.
     static SimulatedDevice loadOrCreate(const std::filesystem::path& folder);
     void save(const std::filesystem::path& folder) const;
+    // Takes EEPROM and flash from FOLDER as loadOrCreate() does; an armed fault, an unplugging
+    // and the firmware version stay. Throws as loadOrCreate() does.
+    void reloadMemories(const std::filesystem::path& folder);
     // Stores the page that the write `request`, which this device acknowledged, put into it in
     // the file of FOLDER that keeps that memory; other requests store nothing. False when the
     // page cannot be stored.

@@ -74,6 +74,12 @@ SimulatedDevice SimulatedDevice::loadOrCreate(const std::filesystem::path& folde
     return device;
 }
 
+void SimulatedDevice::reloadMemories(const std::filesystem::path& folder) {
+    const SimulatedDevice kept = loadOrCreate(folder);
+    eeprom_ = kept.eeprom_;
+    flash_ = kept.flash_;
+}
+
 void SimulatedDevice::save(const std::filesystem::path& folder) const {
     std::error_code error;
     std::filesystem::create_directories(folder, error);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,6 +57,15 @@ class DeviceLockTest : public CliRunner {
         }
     }
 
+    // The identity of a file and the time it was last written: a file that is stored anew,
+    // even with the same bytes, changes it.
+    std::vector<long long> fileStamp(const std::filesystem::path& file) const {
+        struct stat status {};
+        EXPECT_EQ(::stat(file.c_str(), &status), 0) << file;
+        return {static_cast<long long>(status.st_ino), status.st_mtim.tv_sec,
+                status.st_mtim.tv_nsec};
+    }
+
     SimulatedDevice device;
     SimulatedBus bus{[](std::chrono::milliseconds) {}};
     std::string path;
@@ -88,6 +98,8 @@ TEST_F(DeviceLockTest, EveryCliDeviceCommandEndsAtTheInUseLine) {
     ASSERT_EQ(cli("defaults -o " + at("in.cfg")).status, 0);
     writeFile(folder / "fw.hash", std::string(64, 'F'));
     const std::string eeprom = readFile(folder / "sim" / "eeprom.bin");
+    const auto eepromStamp = fileStamp(folder / "sim" / "eeprom.bin");
+    const auto flashStamp = fileStamp(folder / "sim" / "firmware.bin");
     startHolder();
     const std::vector<std::string> commands = {"version", "read -o " + at("out.cfg"),
                                                "write " + at("in.cfg"),
@@ -96,6 +108,9 @@ TEST_F(DeviceLockTest, EveryCliDeviceCommandEndsAtTheInUseLine) {
         const CliRun run = cli(command + " --simulate " + at("sim"));
         EXPECT_EQ(run.status, 1) << command;
         EXPECT_EQ(run.outLines(), kInUse) << command;
+        // A refused run stores nothing: the holder's writes to the folder would be lost.
+        EXPECT_EQ(fileStamp(folder / "sim" / "eeprom.bin"), eepromStamp) << command;
+        EXPECT_EQ(fileStamp(folder / "sim" / "firmware.bin"), flashStamp) << command;
     }
     EXPECT_EQ(readFile(folder / "sim" / "eeprom.bin"), eeprom);
     EXPECT_FALSE(std::filesystem::exists(folder / "out.cfg"));
