@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -32,6 +33,7 @@
 #include "settings/Catalogue.h"
 #include "settings/Clock.h"
 #include "settings/Presets.h"
+#include "settings/ProgramFolders.h"
 #include "settings/StartupState.h"
 #include "settings/Version.h"
 
@@ -126,7 +128,12 @@ MainWindow::MainWindow(MainWindowServices services)
     }
     if (!services_.fileChooser) {
         ownDialogRunner_ = std::make_unique<QtFileDialogRunner>(this);
-        ownChooser_ = std::make_unique<DialogFileChooser>(*ownDialogRunner_);
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        ownChooser_ = std::make_unique<DialogFileChooser>(
+            *ownDialogRunner_, documents.isEmpty()
+                                   ? std::filesystem::path()
+                                   : userFolder(std::filesystem::path(documents.toStdU16String())));
         services_.fileChooser = ownChooser_.get();
     }
     if (!services_.clock) {
