@@ -70,7 +70,7 @@ bool ConfiguratorActions::readConfig() {
 
 bool ConfiguratorActions::writeConfig() {
     return withDevice([&](DeviceLink& link) {
-        return WriteConfig(link, outgoing_, settings_, feedback_, clock_);
+        return WriteConfig(link, outgoing_, settings_, feedback_, clock_, writeSafety_);
     });
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/DeviceAccess.h"
+#include "device/ConfigTransfer.h"
 #include "device/FirmwareUpload.h"
 #include "image/ConfigImage.h"
 #include "settings/Clock.h"
@@ -44,6 +45,8 @@ class ConfiguratorActions {
     const ConfigImage& outgoing() const { return outgoing_; }
     const ConfigImage& incoming() const { return incoming_; }
     const FirmwareBuffer& firmware() const { return *firmware_; }
+    // The backup and verify steps of "Write config", as the Device menu sets them.
+    WriteSafety& writeSafety() { return writeSafety_; }
 
   private:
     class NotingChooser;
@@ -62,6 +65,7 @@ class ConfiguratorActions {
     ConfigImage outgoing_;
     ConfigImage incoming_;
     std::unique_ptr<FirmwareBuffer> firmware_;
+    WriteSafety writeSafety_;
 };
 
 }  // namespace korvex::app

@@ -7,7 +7,8 @@ namespace korvex::app {
 
 HidDeviceAccess::HidDeviceAccess()
     : provider_(std::make_unique<HidapiTransportProvider>()),
-      link_(std::make_unique<DeviceLink>(*provider_)) {}
+      tracing_(std::make_unique<TracingProvider>(*provider_)),
+      link_(std::make_unique<DeviceLink>(*tracing_)) {}
 
 HidDeviceAccess::~HidDeviceAccess() = default;
 
@@ -20,8 +21,10 @@ SimulatedDeviceAccess::SimulatedDeviceAccess(std::optional<std::filesystem::path
     if (folder_) {
         keeping_ = std::make_unique<KeepingBus>(bus_, device_, *folder_);
     }
-    link_ = std::make_unique<DeviceLink>(keeping_ ? static_cast<TransportProvider&>(*keeping_)
-                                                  : static_cast<TransportProvider&>(bus_));
+    tracing_ =
+        std::make_unique<TracingProvider>(keeping_ ? static_cast<TransportProvider&>(*keeping_)
+                                                   : static_cast<TransportProvider&>(bus_));
+    link_ = std::make_unique<DeviceLink>(*tracing_);
 }
 
 SimulatedDeviceAccess::~SimulatedDeviceAccess() = default;

@@ -9,6 +9,7 @@
 
 #include "device/DeviceLink.h"
 #include "device/SimulatedDevice.h"
+#include "device/TraceTransport.h"
 
 namespace korvex::app {
 
@@ -19,6 +20,8 @@ class DeviceAccess {
     // Around every device action: a simulated device kept in a folder is loaded before it.
     virtual void actionStarting() {}
     virtual void actionFinished() {}
+    // Exchanges of the device actions from now on go into `recorder` too; nullptr stops that.
+    virtual void setTrace(TraceRecorder* recorder) = 0;
 };
 
 // The Korvex Mini on the USB bus.
@@ -27,9 +30,11 @@ class HidDeviceAccess final : public DeviceAccess {
     HidDeviceAccess();
     ~HidDeviceAccess() override;
     DeviceLink& link() override { return *link_; }
+    void setTrace(TraceRecorder* recorder) override { tracing_->setRecorder(recorder); }
 
   private:
     std::unique_ptr<TransportProvider> provider_;
+    std::unique_ptr<TracingProvider> tracing_;
     std::unique_ptr<DeviceLink> link_;
 };
 
@@ -45,6 +50,7 @@ class SimulatedDeviceAccess final : public DeviceAccess {
     ~SimulatedDeviceAccess() override;
     DeviceLink& link() override { return *link_; }
     void actionStarting() override;
+    void setTrace(TraceRecorder* recorder) override { tracing_->setRecorder(recorder); }
 
     SimulatedDevice& device() { return device_; }
 
@@ -53,6 +59,7 @@ class SimulatedDeviceAccess final : public DeviceAccess {
     SimulatedDevice device_;
     SimulatedBus bus_;
     std::unique_ptr<TransportProvider> keeping_;  // stores each written page in the folder
+    std::unique_ptr<TracingProvider> tracing_;    // around the bus or the keeping
     std::unique_ptr<DeviceLink> link_;
 };
 

@@ -3,11 +3,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "app/ActionRunner.h"
 #include "app/ChangeTracker.h"
@@ -30,6 +33,8 @@
 #include "app/SpecialStringsDialog.h"
 #include "app/WidgetFeedback.h"
 #include "app/WidgetSettings.h"
+#include "app/WindowMenus.h"
+#include "files/Backups.h"
 #include "settings/Catalogue.h"
 #include "settings/Clock.h"
 #include "settings/Presets.h"
@@ -90,12 +95,19 @@ MainWindow::MainWindow(MainWindowServices services)
                            Qt::WindowCloseButtonHint),
       services_(std::move(services)) {
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(kClientSize);
     setFont(windowFont());
+    // The menu bar sits above the client area, which keeps its size and its parts' places.
+    client_ = new QWidget(this);
+    client_->setFixedSize(kClientSize);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    frame->setSizeConstraint(QLayout::SetFixedSize);
+    frame->addWidget(client_);
 
     buildActionGroups();
 
-    pageControl_ = new QTabWidget(this);
+    pageControl_ = new QTabWidget(client_);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     pageControl_->setGeometry(kPageControlPlace);
     auto* tabStyle = new CompactTabStyle;
@@ -103,14 +115,14 @@ MainWindow::MainWindow(MainWindowServices services)
     pageControl_->tabBar()->setStyle(tabStyle);
     tabButtons_ = buildSettingsTabs(*pageControl_);
 
-    logPane_ = new QPlainTextEdit(this);
+    logPane_ = new QPlainTextEdit(client_);
     logPane_->setObjectName(QStringLiteral("Memo1"));
     logPane_->setGeometry(kLogPanePlace);
     logPane_->setReadOnly(true);
     logPane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     logPane_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    progressBar_ = new QProgressBar(this);
+    progressBar_ = new QProgressBar(client_);
     progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar_->setGeometry(0, kClientSize.height() - kProgressBarHeight, kClientSize.width(),
                               kProgressBarHeight);
@@ -163,6 +175,27 @@ MainWindow::MainWindow(MainWindowServices services)
                                                      *services_.clock, *services_.device,
                                                      services_.programFolder);
 
+    if (services_.backupsFolder.empty()) {
+        services_.backupsFolder = defaultBackupsFolder();
+    }
+    WindowMenusServices menuServices;
+    menuServices.window = this;
+    menuServices.settings = settings_.get();
+    menuServices.feedback = feedback_.get();
+    menuServices.chooser = services_.fileChooser;
+    menuServices.boxes = services_.boxes;
+    menuServices.device = services_.device;
+    menuServices.actions = actions_.get();
+    menuServices.programFolder = services_.programFolder;
+    menuServices.backupsFolder = services_.backupsFolder;
+    menuServices.run = [this](const std::function<void()>& action) { runner_->run(action); };
+    menuServices.showDialog = services_.showDialog;
+    menuServices.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    menuServices.actionButton = writeConfigButton_;
+    menus_ = new WindowMenus(std::move(menuServices));
+    frame->setMenuBar(&menus_->menuBar());
+    frame->activate();
+
     applyStartupState(*settings_, *services_.clock);
     changes_ = std::make_unique<ChangeTracker>(*settings_);
     connectButtons();
@@ -172,18 +205,18 @@ MainWindow::MainWindow(MainWindowServices services)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildActionGroups() {
-    readConfigButton_ = actionButton("Button4", "Read config", this);
-    writeConfigButton_ = actionButton("Button5", "Write config", this);
-    uploadFirmwareButton_ = actionButton("Button3", "Upload firmware", this);
-    saveToFileButton_ = actionButton("Button1", "Save to file", this);
-    readFromFileButton_ = actionButton("Button2", "Read from file", this);
-    remoteUpdateButton_ = actionButton("Button12", "Build remote update file", this);
+    readConfigButton_ = actionButton("Button4", "Read config", client_);
+    writeConfigButton_ = actionButton("Button5", "Write config", client_);
+    uploadFirmwareButton_ = actionButton("Button3", "Upload firmware", client_);
+    saveToFileButton_ = actionButton("Button1", "Save to file", client_);
+    readFromFileButton_ = actionButton("Button2", "Read from file", client_);
+    remoteUpdateButton_ = actionButton("Button12", "Build remote update file", client_);
 
     auto* connection = actionGroup(
-        "Connection:", {readConfigButton_, writeConfigButton_, uploadFirmwareButton_}, this);
-    auto* importExport =
-        actionGroup("Configuration import/export:", {saveToFileButton_, readFromFileButton_}, this);
-    auto* remote = actionGroup("Remote update", {remoteUpdateButton_}, this);
+        "Connection:", {readConfigButton_, writeConfigButton_, uploadFirmwareButton_}, client_);
+    auto* importExport = actionGroup(
+        "Configuration import/export:", {saveToFileButton_, readFromFileButton_}, client_);
+    auto* remote = actionGroup("Remote update", {remoteUpdateButton_}, client_);
 
     int left = 8;
     for (auto* group : {connection, importExport, remote}) {

@@ -35,6 +35,7 @@ class MessageBoxes;
 class SpecialStringsDialog;
 class WidgetFeedback;
 class WidgetSettings;
+class WindowMenus;
 
 // What the window talks to; each left empty takes the real thing (message boxes, file dialogs,
 // the computer's clock, the device over hidapi, the program's own folder).
@@ -46,6 +47,8 @@ struct MainWindowServices {
     std::filesystem::path programFolder;
     // Shows a dialog modally; tests replace it so that nothing blocks.
     std::function<void(QDialog&)> showDialog;
+    // Where "Write config" keeps its backups; empty takes the per-user data folder.
+    std::filesystem::path backupsFolder;
 };
 
 class MainWindow final : public QWidget {
@@ -61,6 +64,9 @@ class MainWindow final : public QWidget {
     QTabWidget& pageControl() { return *pageControl_; }
     QPlainTextEdit& logPane() { return *logPane_; }
     QProgressBar& progressBar() { return *progressBar_; }
+    // The 735 x 413 area below the menu bar that holds the buttons, the tabs, the log and the bar.
+    QWidget& clientArea() { return *client_; }
+    WindowMenus& menus() { return *menus_; }
 
   protected:
     // Closing with settings changed since they were last read, loaded, saved or written asks
@@ -86,6 +92,7 @@ class MainWindow final : public QWidget {
     std::unique_ptr<Clock> ownClock_;
     std::unique_ptr<DeviceAccess> ownDevice_;
 
+    QWidget* client_ = nullptr;
     QPushButton* readConfigButton_ = nullptr;      // Button4
     QPushButton* writeConfigButton_ = nullptr;     // Button5
     QPushButton* uploadFirmwareButton_ = nullptr;  // Button3
@@ -103,6 +110,7 @@ class MainWindow final : public QWidget {
     std::unique_ptr<WidgetFeedback> feedback_;
     std::unique_ptr<ActionRunner> runner_;
     std::unique_ptr<ConfiguratorActions> actions_;
+    WindowMenus* menus_ = nullptr;
     std::unique_ptr<ChangeTracker> changes_;
 };
 

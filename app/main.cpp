@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(korvex::app::fromLatin1(korvex::kApplicationName));
+    // Where QSettings keeps the Device menu's toggles: ~/.config/korvex-mini/.
+    QApplication::setOrganizationName(QStringLiteral("korvex-mini"));
     QApplication::setDesktopFileName(QStringLiteral("korvex-configurator"));
     QApplication::setWindowIcon(korvex::app::applicationIcon());
     korvex::app::QtMessageBoxes boxes;

@@ -45,6 +45,12 @@ void addCommandOptions(CLI::App& sub, const Command& command, Arguments& given) 
     if (command.options & kDeviceOptions) {
         addDeviceOptions(sub, given);
     }
+    if (command.options & kWriteSafetyOptions) {
+        addFlagOption(sub, "no-verify", "do not read the pages back and compare them", given);
+        addFlagOption(sub, "no-backup", "do not keep the device's image before writing", given);
+        addValueOption(sub, "backup-dir", "--backup-dir", "DIR",
+                       "keep the backup in DIR instead of the per-user backups folder", given);
+    }
 }
 
 int usageFailure(const std::string& where, const std::string& what, const std::string& usage) {

@@ -19,8 +19,12 @@ const Command kCommands[] = {
     {"read", "-o FILE.cfg [--simulate DIR [--sim-fault KIND:PAGE]]",
      "read the device's configuration and save it as a configuration file", runRead,
      kOutputOption | kDeviceOptions},
-    {"write", "FILE.cfg [--time YYYY-MM-DDTHH:MM] [--simulate DIR [--sim-fault KIND:PAGE]]",
-     "write a configuration file's settings to the device", runWrite, kTimeOption | kDeviceOptions},
+    {"write",
+     "FILE.cfg [--time YYYY-MM-DDTHH:MM] [--no-verify] [--no-backup] [--backup-dir DIR] "
+     "[--simulate DIR [--sim-fault KIND:PAGE]]",
+     "write a configuration file's settings to the device, backed up before and verified after "
+     "(exit 1 when the verify finds a difference)",
+     runWrite, kTimeOption | kDeviceOptions | kWriteSafetyOptions},
     {"firmware", "FILE.hash [--simulate DIR [--sim-fault KIND:PAGE]]",
      "upload a firmware file to the device", runFirmware, kDeviceOptions},
     {"version", "[--simulate DIR [--sim-fault KIND:PAGE]]", "show the device's firmware version",

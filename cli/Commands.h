@@ -11,10 +11,11 @@ namespace korvex::cli {
 
 // The options a command takes besides its positional arguments.
 enum CommandOption : unsigned {
-    kOutputOption = 1u << 0,   // -o, --output FILE
-    kTimeOption = 1u << 1,     // --time YYYY-MM-DDTHH:MM
-    kDeviceOptions = 1u << 2,  // the options that select the device (see DeviceChoice.h)
-    kJsonOption = 1u << 3,     // --json
+    kOutputOption = 1u << 0,        // -o, --output FILE
+    kTimeOption = 1u << 1,          // --time YYYY-MM-DDTHH:MM
+    kDeviceOptions = 1u << 2,       // the options that select the device (see DeviceChoice.h)
+    kJsonOption = 1u << 3,          // --json
+    kWriteSafetyOptions = 1u << 4,  // --no-verify, --no-backup, --backup-dir DIR
 };
 
 struct Command {

@@ -1,6 +1,7 @@
 #include "cli/DeviceChoice.h"
 
 #include <CLI/CLI.hpp>
+#include <iostream>
 #include <stdexcept>
 #include <string>
 
@@ -25,9 +26,11 @@ void addDeviceOptions(CLI::App& command, Arguments& given) {
     addValueOption(command, "simulate", "--simulate", "DIR",
                    "talk to a simulated device kept in DIR instead of the attached one", given);
     addValueOption(command, "sim-fault", "--sim-fault", "KIND:PAGE",
-                   "arm a fault on the simulated device: KIND reject, badsum, silent or unplug at "
-                   "the zero-based PAGE",
+                   "arm a fault on the simulated device: KIND reject, badsum, silent, unplug or "
+                   "corrupt at the zero-based PAGE",
                    given);
+    addValueOption(command, "trace", "--trace", "FILE",
+                   "record every USB report exchanged into FILE, for a bug report", given);
 }
 
 DeviceChoice::DeviceChoice(const Arguments& arguments) {
@@ -53,7 +56,19 @@ DeviceChoice::DeviceChoice(const Arguments& arguments) {
     } else {
         provider_ = std::make_unique<HidapiTransportProvider>();
     }
-    link_ = std::make_unique<DeviceLink>(*provider_);
+    tracing_ = std::make_unique<TracingProvider>(*provider_);
+    if (const auto trace = arguments.option("trace")) {
+        // A trace that cannot be written is told, and the command goes on without it.
+        traceFile_ = TraceFile::create(*trace);
+        if (traceFile_) {
+            recorder_ = std::make_unique<TraceRecorder>(*traceFile_);
+            tracing_->setRecorder(recorder_.get());
+        } else {
+            std::cerr << "korvex-cli: cannot write the trace to " << *trace
+                      << "; going on without it\n";
+        }
+    }
+    link_ = std::make_unique<DeviceLink>(*tracing_);
 }
 
 void DeviceChoice::keep() const {

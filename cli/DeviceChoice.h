@@ -1,6 +1,7 @@
 #pragma once
 // The device a korvex-cli command talks to: the attached Korvex Mini over hidapi, or with
-// --simulate DIR a simulated one kept in DIR, with --sim-fault KIND:PAGE armed on it.
+// --simulate DIR a simulated one kept in DIR, with --sim-fault KIND:PAGE armed on it; with
+// --trace FILE every report exchanged is recorded there.
 
 #include <filesystem>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "cli/Arguments.h"
 #include "device/DeviceLink.h"
 #include "device/SimulatedDevice.h"
+#include "device/TraceTransport.h"
 
 namespace korvex::cli {
 
@@ -29,6 +31,9 @@ class DeviceChoice {
     std::optional<std::filesystem::path> folder_;
     std::unique_ptr<SimulatedDevice> simulated_;
     std::unique_ptr<TransportProvider> provider_;
+    std::unique_ptr<TraceFile> traceFile_;  // with --trace FILE
+    std::unique_ptr<TraceRecorder> recorder_;
+    std::unique_ptr<TracingProvider> tracing_;
     std::unique_ptr<DeviceLink> link_;
 };
 

@@ -1,5 +1,5 @@
 // korvex-cli write FILE.cfg [--time ...]: the file loaded onto the start-up state, then
-// "Write config".
+// "Write config" with the backup before and the verify after unless switched off.
 
 #include <memory>
 
@@ -29,7 +29,13 @@ int runWrite(const Arguments& arguments) {
     }
     applyTimeOption(settings, time);
     ConfigImage outgoing;
-    const bool written = WriteConfig(device.link(), outgoing, settings, feedback, *clock);
+    WriteSafety safety = defaultWriteSafety();
+    safety.verify = !arguments.has("no-verify");
+    safety.backup = !arguments.has("no-backup");
+    if (const auto folder = arguments.option("backup-dir")) {
+        safety.backupFolder = *folder;
+    }
+    const bool written = WriteConfig(device.link(), outgoing, settings, feedback, *clock, safety);
     device.keep();
     return written ? 0 : 1;
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "device/WriteVerify.h"
+#include "files/Backups.h"
 #include "image/Codec.h"
 #include "settings/StartupState.h"
 
@@ -46,7 +48,46 @@ bool writePages(DeviceLink& link, const ConfigImage& outgoing, Feedback& feedbac
     return true;
 }
 
+// Reads every page into `image` without a line per page; on a failure logs PREFIX n/192.
+bool readQuietly(DeviceLink& link, ConfigImage& image, Feedback& feedback, const char* prefix) {
+    feedback.progressBegin(kPages);
+    for (size_t page = 0; page < kPageCount; ++page) {
+        if (!link.ReadConfigPage(static_cast<uint16_t>(page), image.page(page))) {
+            feedback.log(pageLine(prefix, page));
+            return false;
+        }
+        feedback.progressStep();
+    }
+    feedback.progressReset();
+    return true;
+}
+
+bool backUp(DeviceLink& link, const WriteSafety& safety, Feedback& feedback, const Clock& clock) {
+    ConfigImage current;
+    if (!readQuietly(link, current, feedback, "Backup page read error: ")) {
+        feedback.log("Backup failed: nothing was written to the device.");
+        return false;
+    }
+    return saveBackup(current, safety.backupFolder, clock, feedback);
+}
+
+bool verify(DeviceLink& link, const ConfigImage& outgoing, Feedback& feedback) {
+    ConfigImage readBack;
+    if (!readQuietly(link, readBack, feedback, "Page verify error: ")) {
+        return false;
+    }
+    const auto lines = verifyLines(outgoing, readBack);
+    for (const auto& line : lines) {
+        feedback.log(line);
+    }
+    return lines.size() == 1 && outgoing == readBack;
+}
+
 }  // namespace
+
+WriteSafety defaultWriteSafety() {
+    return WriteSafety{.backup = true, .backupFolder = defaultBackupsFolder(), .verify = true};
+}
 
 bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Feedback& feedback) {
     incoming.clear();
@@ -73,7 +114,7 @@ bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Fee
 }
 
 bool WriteConfig(DeviceLink& link, ConfigImage& outgoing, Settings& settings, Feedback& feedback,
-                 const Clock& clock) {
+                 const Clock& clock, const WriteSafety& safety) {
     if (settings.checked("Uploadpctime")) {
         CopyPcTime(settings, clock);
     }
@@ -81,8 +122,9 @@ bool WriteConfig(DeviceLink& link, ConfigImage& outgoing, Settings& settings, Fe
         return false;
     }
     bool written = false;
-    if (link.OpenDevice(feedback)) {
-        written = writePages(link, outgoing, feedback);
+    if (link.OpenDevice(feedback) && (!safety.backup || backUp(link, safety, feedback, clock))) {
+        written = writePages(link, outgoing, feedback) &&
+                  (!safety.verify || verify(link, outgoing, feedback));
     }
     link.CloseDevice();
     return written;

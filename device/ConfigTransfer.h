@@ -2,6 +2,8 @@
 // "Read config" and "Write config": the whole configuration image, 192 pages of 32 bytes, between
 // the device's EEPROM and the settings, with a log line and a progress step per page.
 
+#include <filesystem>
+
 #include "device/DeviceLink.h"
 #include "image/ConfigImage.h"
 #include "settings/Clock.h"
@@ -14,10 +16,25 @@ namespace korvex {
 // and then shows the device's firmware version. True when "Eeprom read success." was logged.
 bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Feedback& feedback);
 
+// The steps around the pages of a write, as the window's menu or the command line's options
+// choose them. Left default, a write is the pages alone.
+struct WriteSafety {
+    // Before the first page: the device's image read and kept in `backupFolder`; the write does
+    // not start when that fails.
+    bool backup = false;
+    std::filesystem::path backupFolder;
+    // After "Eeprom write success": every page read back and compared with what was sent.
+    bool verify = false;
+};
+
+// Verify and backup on, into the per-user backups folder: what both faces start from.
+WriteSafety defaultWriteSafety();
+
 // Copies the clock into the date and time settings when Uploadpctime is ticked, encodes the
-// settings into `outgoing` and, only if that succeeded, writes every page to the device.
-// True when "Eeprom write success" was logged. NotAnInteger from the encoder propagates.
+// settings into `outgoing` and, only if that succeeded, writes every page to the device, with
+// the backup before and the verify after as `safety` asks. True when "Eeprom write success" was
+// logged and, with verify, "Eeprom verify success". NotAnInteger from the encoder propagates.
 bool WriteConfig(DeviceLink& link, ConfigImage& outgoing, Settings& settings, Feedback& feedback,
-                 const Clock& clock);
+                 const Clock& clock, const WriteSafety& safety = {});
 
 }  // namespace korvex

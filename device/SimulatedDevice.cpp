@@ -16,11 +16,12 @@ struct FaultName {
     std::string_view name;
     SimulatedFault fault;
 };
-constexpr std::array<FaultName, 4> kFaultNames{{
+constexpr std::array<FaultName, 5> kFaultNames{{
     {"reject", SimulatedFault::Reject},
     {"badsum", SimulatedFault::BadSum},
     {"silent", SimulatedFault::Silent},
     {"unplug", SimulatedFault::Unplug},
+    {"corrupt", SimulatedFault::Corrupt},
 }};
 
 // The code a device answers with when it refuses a request.
@@ -106,6 +107,10 @@ std::optional<SimulatedFault> SimulatedDevice::strikingFault(const HidReport& re
     if (!fault_ || !carriesPage(request.command()) || request.page() != fault_->page) {
         return std::nullopt;
     }
+    if (fault_->kind == SimulatedFault::Corrupt &&
+        request.command() != static_cast<uint8_t>(DeviceCommand::WriteConfigPage)) {
+        return std::nullopt;
+    }
     const SimulatedFault kind = fault_->kind;
     fault_.reset();
     return kind;
@@ -132,6 +137,9 @@ std::optional<HidReport> SimulatedDevice::answer(const HidReport& request) {
     HidReport reply = serve(request);
     if (fault == SimulatedFault::BadSum) {
         reply.setStoredSum(static_cast<uint16_t>(reply.storedSum() + 1));
+    }
+    if (fault == SimulatedFault::Corrupt && reply.command() == request.command()) {
+        eeprom_.bytes[size_t{request.page()} * kReportDataSize] ^= 0x01;
     }
     return reply;
 }

@@ -23,13 +23,14 @@
 namespace korvex {
 
 enum class SimulatedFault {
-    Reject,  // the request is refused: the reply carries another command code
-    BadSum,  // a page-read reply whose PageSum does not match its data
-    Silent,  // no reply at all: the reader's wait runs out
-    Unplug,  // the device is gone: this exchange and every later one fails
+    Reject,   // the request is refused: the reply carries another command code
+    BadSum,   // a page-read reply whose PageSum does not match its data
+    Silent,   // no reply at all: the reader's wait runs out
+    Unplug,   // the device is gone: this exchange and every later one fails
+    Corrupt,  // a page write is acknowledged, but the page's first byte is stored changed
 };
 
-// "reject", "badsum", "silent", "unplug".
+// "reject", "badsum", "silent", "unplug", "corrupt".
 std::optional<SimulatedFault> simulatedFaultNamed(std::string_view name);
 
 // A fault and the zero-based page it strikes at.
@@ -71,8 +72,9 @@ class SimulatedDevice {
     uint32_t firmwareVersion() const { return firmwareVersion_; }
     void setFirmwareVersion(uint32_t version) { firmwareVersion_ = version; }
 
-    // Arms `fault` for the first request that carries page `page` (zero-based). Reject, BadSum and
-    // Silent strike once; Unplug stays until plugIn().
+    // Arms `fault` for the first request that carries page `page` (zero-based); Corrupt waits for
+    // the first write of that page. Reject, BadSum, Silent and Corrupt strike once; Unplug stays
+    // until plugIn().
     void armFault(SimulatedFault fault, uint16_t page);
     void disarmFault() { fault_.reset(); }
     bool unplugged() const { return unplugged_; }

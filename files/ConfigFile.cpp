@@ -16,7 +16,6 @@ namespace korvex {
 
 namespace {
 
-constexpr std::string_view kConfigFilter = "KorvexMini config files (*.cfg)|*.cfg";
 constexpr std::string_view kProposedName = "korvexmini.cfg";
 constexpr std::string_view kNotAConfigFile =
     "Imported configuration file is not a Korvex Mini configuration file. \nOperation aborted.";

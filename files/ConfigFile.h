@@ -2,12 +2,16 @@
 // Configuration files (.cfg): every setting but the clock fields, key by key, in an INI file.
 
 #include <filesystem>
+#include <string_view>
 
 #include "settings/Feedback.h"
 #include "settings/FileChooser.h"
 #include "settings/Settings.h"
 
 namespace korvex {
+
+// The file dialogs' filter for configuration files.
+inline constexpr std::string_view kConfigFilter = "KorvexMini config files (*.cfg)|*.cfg";
 
 class ProfileFile;
 

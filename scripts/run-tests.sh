@@ -20,8 +20,10 @@ if command -v clang++-14 >/dev/null 2>&1; then
     sh scripts/fuzz.sh 60
 fi
 
-# Both run even when the first fails; each says in one line when it is skipped.
+# Each runs even when one before it fails; each says in one line when it is skipped.
 failed=0
 sh scripts/package-test.sh || failed=1
 sh scripts/guest-test.sh || failed=1
+# korvex-cli cross-built for Windows and run under wine.
+{ sh scripts/build-windows.sh && sh scripts/test-windows.sh; } || failed=1
 exit "$failed"

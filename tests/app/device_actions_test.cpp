@@ -9,6 +9,8 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#include "app/ConfiguratorActions.h"
+
 #include "app/FilterDialog.h"
 #include "app/support/WindowRig.h"
 #include "support/TempDir.h"
@@ -200,7 +202,9 @@ class DeviceActionsTest : public QObject {
         services.clock = &clock;
         services.device = &kept;
         services.programFolder = folder.path();
+        services.backupsFolder = folder / "backups";
         korvex::app::MainWindow window(std::move(services));
+        window.actions().writeSafety() = {};  // the pages alone, as in the rig
         window.findChild<QPushButton*>("Button5")->click();
         QCOMPARE(window.logPane().toPlainText().split(QLatin1Char('\n')),
                  (QStringList{kFoundLine, "Page write error: 1/192"}));

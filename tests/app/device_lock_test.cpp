@@ -2,7 +2,9 @@
 // (here during the firmware dialog of "Upload firmware") korvex-cli finds it in use, and the
 // window finds it in use while another holder keeps it.
 
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
 
 #include "app/DeviceAccess.h"

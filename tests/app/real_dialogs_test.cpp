@@ -84,6 +84,7 @@ struct RealDialogsRig {
         services.clock = &clock;
         services.device = &device;
         services.programFolder = programFolder.path();
+        services.backupsFolder = programFolder / "backups";
         window = std::make_unique<korvex::app::MainWindow>(std::move(services));
         window->show();
     }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
@@ -15,6 +16,7 @@
 #include "app/LimitedLineEdit.h"
 #include "app/SpecialStringsDialog.h"
 #include "app/StartUp.h"
+#include "app/WindowMenus.h"
 #include "app/support/WindowRig.h"
 #include "settings/Catalogue.h"
 
@@ -56,7 +58,10 @@ class WindowTest : public QObject {
         WindowRig rig;
         auto& window = rig.window();
         QCOMPARE(window.windowTitle(), QStringLiteral("Korvex Mini Configurator v1.10"));
-        QCOMPARE(window.size(), QSize(735, 413));
+        // The client area keeps its size below the menu bar.
+        QCOMPARE(window.clientArea().size(), QSize(735, 413));
+        QCOMPARE(window.clientArea().y(), window.menus().menuBar().height());
+        QCOMPARE(window.size(), QSize(735, 413 + window.menus().menuBar().height()));
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -68,7 +73,8 @@ class WindowTest : public QObject {
             QCOMPARE(buttons[i]->text(), captions[static_cast<qsizetype>(i)]);
         }
         QStringList groups;
-        for (const auto* group : window.findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        for (const auto* group :
+             window.clientArea().findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
             groups << group->title();
             QCOMPARE(group->height(), 49);
         }

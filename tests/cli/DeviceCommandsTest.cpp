@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include <string>
 #include <vector>
 
@@ -34,8 +36,8 @@ TEST_F(DeviceCommands, WithoutSimulationTheAttachedDeviceIsSearched) {
 
 TEST_F(DeviceCommands, WriteThenReadGivesBackTheSettings) {
     ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
-    const CliRun written =
-        cli("write " + at("start.cfg") + " --time 2024-07-09T08:05" + simulate());
+    const CliRun written = cli("write " + at("start.cfg") +
+                               " --time 2024-07-09T08:05 --no-verify --no-backup" + simulate());
     EXPECT_EQ(written.status, 0) << written.err;
     const auto writeLines = written.outLines();
     ASSERT_EQ(writeLines.size(), 194u);
@@ -58,6 +60,27 @@ TEST_F(DeviceCommands, WriteThenReadGivesBackTheSettings) {
     EXPECT_TRUE(readFile(folder / "back.cfg") == expected) << readFile(folder / "back.cfg");
 }
 
+TEST_F(DeviceCommands, WriteBacksUpVerifiesAndTracesAndFailsOnADifference) {
+    ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
+    const CliRun run =
+        cli("write " + at("start.cfg") + " --time 2026-12-08T21:30 --backup-dir " + at("backups") +
+            " --trace " + at("trace.txt") + simulate() + " --sim-fault corrupt:40");
+    EXPECT_EQ(run.status, 1) << run.err;
+    const auto lines = run.outLines();
+    ASSERT_GE(lines.size(), 196u);
+    EXPECT_EQ(lines[1].rfind("Backup saved: ", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[194], "Eeprom write success");
+    EXPECT_EQ(lines[195], "Eeprom verify error: 1 setting differs: Path name (Pathn6_name)");
+    EXPECT_TRUE(std::filesystem::exists(folder / "backups" / "NOCALL-20261208T2130Z.bin"));
+    // Backup, write and verify: 576 exchanges of two lines each.
+    std::istringstream trace(readFile(folder / "trace.txt"));
+    size_t traced = 0;
+    for (std::string line; std::getline(trace, line);) {
+        ++traced;
+    }
+    EXPECT_EQ(traced, 2u * 576);
+}
+
 TEST_F(DeviceCommands, FailedReadSavesNoFile) {
     const CliRun run = cli("read -o " + at("out.cfg") + simulate() + " --sim-fault reject:40");
     EXPECT_EQ(run.status, 1);
@@ -72,7 +95,7 @@ TEST_F(DeviceCommands, InterruptedWriteFailsAndKeepsTheWrittenPages) {
     ASSERT_EQ(cli("version" + simulate()).status, 0);
     const std::string before = readFile(folder / "sim" / "eeprom.bin");
     const CliRun run = cli("write " + at("start.cfg") + " --time 2030-01-02T03:04" + simulate() +
-                           " --sim-fault unplug:3");
+                           " --no-backup --sim-fault unplug:3");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.outLines().back(), "Page write error: 4/192");
     const std::string after = readFile(folder / "sim" / "eeprom.bin");
@@ -112,7 +135,7 @@ TEST_F(DeviceCommands, NotANumberInTheFileEndsTheWrite) {
     ASSERT_NE(found, std::string::npos);
     text.replace(found, ssid.size(), "\r\nSSID=one\r\n");
     writeFile(folder / "bad.cfg", text);
-    const CliRun run = cli("write " + at("bad.cfg") + simulate());
+    const CliRun run = cli("write " + at("bad.cfg") + simulate() + " --no-backup");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "'one' is not a valid integer value\n");

@@ -1,11 +1,17 @@
 #include "app/support/WindowRig.h"
 
 #include <QPlainTextEdit>
+#include <QStandardPaths>
+
+#include "app/ConfiguratorActions.h"
 
 namespace korvex::testing {
 
 WindowRig::WindowRig(FileChooser* chooserOverride) {
+    // The Device menu's remembered toggles go to a test location, not the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     app::MainWindowServices services;
+    services.backupsFolder = programFolder / "backups";
     services.boxes = &boxes;
     services.fileChooser = chooserOverride ? chooserOverride : &chooser;
     services.clock = &clock;
@@ -13,6 +19,8 @@ WindowRig::WindowRig(FileChooser* chooserOverride) {
     services.programFolder = programFolder.path();
     services.showDialog = [this](QDialog& dialog) { shownDialogs.push_back(&dialog); };
     mainWindow = std::make_unique<app::MainWindow>(std::move(services));
+    // Writes are the pages alone unless a test turns the backup and the verify on.
+    mainWindow->actions().writeSafety() = {};
 }
 
 QPushButton& WindowRig::button(const char* objectName) {

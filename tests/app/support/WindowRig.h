@@ -1,7 +1,8 @@
 #pragma once
 // A main window wired to test doubles: recorded message boxes, a scripted file chooser, a fixed
-// clock (2024-05-17 09:05 UTC), a simulated device in memory, a temporary program folder, and
-// dialogs that are recorded instead of shown.
+// clock (2024-05-17 09:05 UTC), a simulated device in memory, a temporary program folder (with
+// the backups folder in it), and dialogs that are recorded instead of shown. Writes send the
+// pages without backup and verify.
 
 #include <QPushButton>
 #include <QStringList>

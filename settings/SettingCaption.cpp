@@ -1,0 +1,20 @@
+#include "settings/SettingCaption.h"
+
+namespace korvex {
+
+std::string settingCaption(const SettingDef& def) {
+    std::string_view label = def.label;
+    while (!label.empty() && (label.back() == ':' || label.back() == ' ')) {
+        label.remove_suffix(1);
+    }
+    if (label.empty()) {
+        return std::string(def.name);
+    }
+    std::string caption(label);
+    if (def.row >= 0) {
+        caption += " (" + std::string(def.name) + ")";
+    }
+    return caption;
+}
+
+}  // namespace korvex

@@ -1,0 +1,105 @@
+// The menu bar: the compare dialog, the remembered write steps and the USB trace, against the
+// simulated device with a scripted file chooser.
+
+#include <QAction>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QtTest>
+#include <fstream>
+
+#include "app/CompareDialog.h"
+#include "app/ConfiguratorActions.h"
+#include "app/WindowMenus.h"
+#include "app/support/WindowRig.h"
+#include "files/ConfigFile.h"
+#include "settings/SilentFeedback.h"
+
+using korvex::testing::WindowRig;
+
+namespace {
+
+QAction& entry(WindowRig& rig, const char* text) {
+    QAction* found = rig.window().menus().action(QString::fromLatin1(text));
+    if (!found) {
+        throw std::logic_error(std::string("no menu entry ") + text);
+    }
+    return *found;
+}
+
+}  // namespace
+
+class MenusTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void compareListsAChangedSettingAndLoadsOnlyWhenAsked() {
+        WindowRig rig;
+        const auto file = rig.programFolder / "station.cfg";
+        korvex::SilentFeedback quiet;
+        rig.settings().setText("Callsign", "SP5AB");
+        QVERIFY(korvex::saveConfigFile(rig.settings(), file, quiet));
+        rig.settings().setText("Callsign", "SP5XYZ");
+
+        rig.chooser.answer(file);
+        entry(rig, "Compare with file...").trigger();
+
+        QCOMPARE(rig.shownDialogs.size(), size_t{1});
+        auto* dialog = rig.window().menus().compareDialog();
+        QCOMPARE(static_cast<QDialog*>(dialog), rig.shownDialogs[0]);
+        QTableWidget& table = dialog->table();
+        QCOMPARE(table.rowCount(), 1);
+        QStringList row;
+        for (int column = 0; column < 4; ++column) {
+            row << table.item(0, column)->text();
+        }
+        QCOMPARE(row, (QStringList{"Radio", "Callsign", "SP5XYZ", "SP5AB"}));
+        QCOMPARE(rig.settings().text("Callsign"), std::string("SP5XYZ"));
+
+        dialog->loadButton().click();
+        QCOMPARE(rig.settings().text("Callsign"), std::string("SP5AB"));
+    }
+
+    void writeStepsAreRememberedAndFollowTheMenu() {
+        {
+            WindowRig rig;
+            entry(rig, "Verify after write").setChecked(true);
+            entry(rig, "Back up before write").setChecked(true);
+            entry(rig, "Verify after write").setChecked(false);
+            QVERIFY(!rig.window().actions().writeSafety().verify);
+            QVERIFY(rig.window().actions().writeSafety().backup);
+        }
+        WindowRig again;
+        QVERIFY(!entry(again, "Verify after write").isChecked());
+        QVERIFY(entry(again, "Back up before write").isChecked());
+        entry(again, "Verify after write").setChecked(true);
+        again.button("Button5").click();
+        QCOMPARE(again.logLines().last(), QStringLiteral("Eeprom verify success"));
+        QVERIFY(again.logLines()[1].startsWith(QStringLiteral("Backup saved: ")));
+    }
+
+    void traceRecordsUntilUntickedAndAnUnwritableFileRecordsNothing() {
+        WindowRig rig;
+        const auto trace = rig.programFolder / "trace.txt";
+        rig.chooser.answer(trace);
+        entry(rig, "Record USB trace...").setChecked(true);
+        rig.button("Button4").click();
+        entry(rig, "Record USB trace...").setChecked(false);
+        rig.button("Button4").click();
+        std::ifstream in(trace);
+        int lines = 0;
+        for (std::string line; std::getline(in, line);) {
+            ++lines;
+        }
+        QCOMPARE(lines, 2 * 193);  // 192 pages and the version query, request and reply each
+
+        rig.chooser.answer(rig.programFolder / "no-such-folder" / "trace.txt");
+        entry(rig, "Record USB trace...").setChecked(true);
+        QVERIFY(!entry(rig, "Record USB trace...").isChecked());
+        QCOMPARE(rig.boxes.boxes.size(), size_t{3});  // two version boxes, then the error box
+        QVERIFY(rig.boxes.boxes.back().text.startsWith("Unable to write to "));
+    }
+};
+
+QTEST_MAIN(MenusTest)
+#include "menus_test.moc"

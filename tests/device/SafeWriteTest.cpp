@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "SimulatedRig.h"
+#include "device/ConfigTransfer.h"
+#include "device/TraceTransport.h"
+#include "image/StartupImage.h"
+#include "settings/StartupState.h"
+#include "support/TempDir.h"
+
+namespace korvex::testing {
+namespace {
+
+// 2026-12-08 21:30 UTC, so the backup is named ...-20261208T2130Z.
+const FixedClock kClock(UtcDateTime{2026, 12, 8, 21, 30, 0});
+
+std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        files.push_back(entry.path().filename());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+struct SafeWriteCase {
+    const char* name;
+    bool backup;
+    std::optional<SimulatedFault> fault;
+    uint16_t page;
+    std::vector<std::string> tail;  // the log after "Eeprom write success"
+    bool result;
+    friend void PrintTo(const SafeWriteCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class SafeWriteTest : public ::testing::TestWithParam<SafeWriteCase> {};
+
+TEST_P(SafeWriteTest, BacksUpWritesAndVerifiesInThatOrder) {
+    const auto& param = GetParam();
+    SimulatedRig rig(startupImage(kClock));
+    if (param.fault) {
+        rig.device.armFault(*param.fault, param.page);
+    }
+    TempDir backups;
+    SettingsStore settings = startupSettings(kClock);
+    settings.setText("Callsign", "SP5AB");
+    ConfigImage outgoing;
+
+    EXPECT_EQ(WriteConfig(rig.link, outgoing, settings, rig.feedback, kClock,
+                          {.backup = param.backup, .backupFolder = backups.path(), .verify = true}),
+              param.result);
+
+    const std::string saved = "Backup saved: " + (backups / "NOCALL-20261208T2130Z.cfg").string();
+    std::vector<std::string> head{kFoundLine};
+    if (param.backup) {
+        head.push_back(saved);
+    }
+    EXPECT_EQ(
+        rig.feedback.logLines,
+        lines({head, pageLines("Page written: ", 192, 192), {"Eeprom write success"}, param.tail}));
+    // Three page loops, each with its own progress run.
+    const int loops = param.backup ? 3 : 2;
+    EXPECT_EQ(std::count(rig.feedback.events.begin(), rig.feedback.events.end(), "begin 192"),
+              loops);
+    if (param.backup) {
+        EXPECT_EQ(filesIn(backups.path()),
+                  (std::vector<std::filesystem::path>{"NOCALL-20261208T2130Z.bin",
+                                                      "NOCALL-20261208T2130Z.cfg"}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SafeWriteTest,
+    ::testing::Values(
+        SafeWriteCase{"Clean", true, std::nullopt, 0, {"Eeprom verify success"}, true},
+        SafeWriteCase{"CorruptedPathPage",
+                      true,
+                      SimulatedFault::Corrupt,
+                      40,
+                      {"Eeprom verify error: 1 setting differs: Path name (Pathn6_name)",
+                       "Verify: Digipeater / Path name (Pathn6_name): written \"\", read back "
+                       "\"\\x01\"",
+                       "Verify: the device's image no longer matches its checksum; Read config "
+                       "will refuse it."},
+                      false},
+        // The checksum's own byte changes no setting, but the next read would refuse the image.
+        SafeWriteCase{"CorruptedChecksum",
+                      false,
+                      SimulatedFault::Corrupt,
+                      0,
+                      {"Eeprom verify error: 1 byte differs without changing a setting: offset 0 "
+                       "(checksum)",
+                       "Verify: the device's image no longer matches its checksum; Read config "
+                       "will refuse it."},
+                      false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BackupFailureCase {
+    const char* name;
+    std::optional<SimulatedFault> fault;
+    bool folderIsAFile;
+    std::vector<std::string> tail;  // the log after the found line, with FOLDER for the folder
+    friend void PrintTo(const BackupFailureCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class BackupFailureTest : public ::testing::TestWithParam<BackupFailureCase> {};
+
+TEST_P(BackupFailureTest, WritesNoPage) {
+    const auto& param = GetParam();
+    ConfigImage old = startupImage(kClock);
+    SimulatedRig rig(old);
+    if (param.fault) {
+        rig.device.armFault(*param.fault, 7);
+    }
+    TempDir scratch;
+    const auto folder = scratch / "backups";
+    if (param.folderIsAFile) {
+        std::ofstream(folder) << "not a folder";
+    }
+    SettingsStore settings = startupSettings(kClock);
+    settings.setText("Callsign", "SP5AB");
+    ConfigImage outgoing;
+
+    EXPECT_FALSE(WriteConfig(rig.link, outgoing, settings, rig.feedback, kClock,
+                             {.backup = true, .backupFolder = folder, .verify = true}));
+
+    std::vector<std::string> tail = param.tail;
+    for (auto& line : tail) {
+        if (const auto at = line.find("FOLDER"); at != std::string::npos) {
+            line.replace(at, 6, folder.string());
+        }
+    }
+    EXPECT_EQ(rig.feedback.logLines, lines({{kFoundLine}, tail}));
+    EXPECT_EQ(rig.device.eeprom(), old);
+    EXPECT_FALSE(std::filesystem::is_directory(folder));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BackupFailureTest,
+    ::testing::Values(BackupFailureCase{"DeviceRefusesAPage",
+                                        SimulatedFault::Reject,
+                                        false,
+                                        {"Backup page read error: 8/192",
+                                         "Backup failed: nothing was written to the device."}},
+                      BackupFailureCase{"UnpluggedDuringBackup",
+                                        SimulatedFault::Unplug,
+                                        false,
+                                        {"Backup page read error: 8/192",
+                                         "Backup failed: nothing was written to the device."}},
+                      BackupFailureCase{"FolderCannotBeWritten",
+                                        std::nullopt,
+                                        true,
+                                        {"Backup folder cannot be written: FOLDER. Nothing was "
+                                         "written to the device."}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct LineSink final : TraceSink {
+    void line(std::string_view text) override { lines.emplace_back(text); }
+    std::vector<std::string> lines;
+};
+
+TEST(Trace, RecordsAVersionQueryByteForByte) {
+    SimulatedRig rig;
+    TracingProvider tracing(rig.bus);
+    LineSink sink;
+    int tick = 0;
+    TraceRecorder recorder(sink, [&] { return std::chrono::milliseconds(7 * ++tick); });
+    tracing.setRecorder(&recorder);
+    DeviceLink link(tracing);
+    ASSERT_TRUE(link.OpenDevice(rig.feedback));
+    ASSERT_TRUE(link.QueryFirmwareVersion(rig.feedback));
+
+    std::string request = "      7 ms > 00 fb";
+    std::string reply = "     14 ms < 00 fb 6e 00 00 00";
+    for (int i = 0; i < 63; ++i) {
+        request += " 00";
+    }
+    for (int i = 0; i < 59; ++i) {
+        reply += " 00";
+    }
+    EXPECT_EQ(sink.lines, (std::vector<std::string>{request, reply + "  ok"}));
+
+    // A device that does not answer: the exchange ends "timed out".
+    rig.device.armFault(SimulatedFault::Silent, 0);
+    std::array<uint8_t, kReportDataSize> page{};
+    EXPECT_FALSE(link.ReadConfigPage(0, page));
+    EXPECT_EQ(sink.lines.back(), "     28 ms < none  timed out");
+}
+
+}  // namespace
+}  // namespace korvex::testing
