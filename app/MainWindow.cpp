@@ -24,6 +24,7 @@
 #include "app/CompactTabStyle.h"
 #include "app/ConfiguratorActions.h"
 #include "app/DeviceAccess.h"
+#include "app/DeviceIndicator.h"
 #include "app/DialogFileChooser.h"
 #include "app/FilterDialog.h"
 #include "app/Latin1.h"
@@ -194,6 +195,16 @@ MainWindow::MainWindow(MainWindowServices services)
     menuServices.actionButton = writeConfigButton_;
     menus_ = new WindowMenus(std::move(menuServices));
     frame->setMenuBar(&menus_->menuBar());
+    deviceIndicator_ = new DeviceIndicator(services_.device->provider(), this);
+    menus_->menuBar().setCornerWidget(deviceIndicator_, Qt::TopRightCorner);
+    // No asking while an action runs: it would only cut into a transfer or an upload.
+    runner_->onRunning([this](bool running) {
+        if (running) {
+            deviceIndicator_->pause();
+        } else {
+            deviceIndicator_->resume();
+        }
+    });
     frame->activate();
 
     applyStartupState(*settings_, *services_.clock);
