@@ -6,7 +6,26 @@
 
 namespace korvex::app {
 
-bool ActionRunner::run(const std::function<void()>& action) const {
+bool ActionRunner::run(const std::function<void()>& action) {
+    struct Depth {
+        ActionRunner& runner;
+        explicit Depth(ActionRunner& r) : runner(r) {
+            if (runner.depth_++ == 0 && runner.running_) {
+                runner.running_(true);
+            }
+        }
+        ~Depth() {
+            if (--runner.depth_ == 0 && runner.running_) {
+                runner.running_(false);
+            }
+        }
+        Depth(const Depth&) = delete;
+        Depth& operator=(const Depth&) = delete;
+    } depth(*this);
+    return runCaught(action);
+}
+
+bool ActionRunner::runCaught(const std::function<void()>& action) {
     try {
         action();
         return true;

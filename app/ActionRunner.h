@@ -5,6 +5,7 @@
 // shown there too, and the action buttons are usable again afterwards.
 
 #include <functional>
+#include <utility>
 
 #include "settings/Feedback.h"
 
@@ -14,10 +15,17 @@ class ActionRunner {
   public:
     explicit ActionRunner(Feedback& feedback) : feedback_(feedback) {}
     // Returns true when the action ran to its end without an exception.
-    bool run(const std::function<void()>& action) const;
+    bool run(const std::function<void()>& action);
+    // Told true as an action starts and false once it has ended, its error box included; an
+    // action run from within another counts as part of it.
+    void onRunning(std::function<void(bool)> running) { running_ = std::move(running); }
 
   private:
+    bool runCaught(const std::function<void()>& action);
+
     Feedback& feedback_;
+    std::function<void(bool)> running_;
+    int depth_ = 0;
 };
 
 }  // namespace korvex::app

@@ -17,6 +17,8 @@ class DeviceAccess {
   public:
     virtual ~DeviceAccess() = default;
     virtual DeviceLink& link() = 0;
+    // The interfaces the link searches, for asking whether the device is there.
+    virtual TransportProvider& provider() = 0;
     // Around every device action.
     virtual void actionStarting() {}
     virtual void actionFinished() {}
@@ -30,6 +32,7 @@ class HidDeviceAccess final : public DeviceAccess {
     HidDeviceAccess();
     ~HidDeviceAccess() override;
     DeviceLink& link() override { return *link_; }
+    TransportProvider& provider() override { return *provider_; }
     void setTrace(TraceRecorder* recorder) override { tracing_->setRecorder(recorder); }
 
   private:
@@ -50,6 +53,7 @@ class SimulatedDeviceAccess final : public DeviceAccess {
                                    SimulatedBus::Waiter waiter = {});
     ~SimulatedDeviceAccess() override;
     DeviceLink& link() override { return *link_; }
+    TransportProvider& provider() override { return bus_; }
     void setTrace(TraceRecorder* recorder) override { tracing_->setRecorder(recorder); }
 
     SimulatedDevice& device() { return device_; }

@@ -1,6 +1,7 @@
 #include "app/DialogFileChooser.h"
 
 #include <QStringList>
+#include <system_error>
 
 #include "app/Latin1.h"
 
@@ -19,6 +20,18 @@ QString qtNameFilter(std::string_view filter) {
                            : QStringLiteral("%1 %2").arg(description, bracketed));
     }
     return entries.join(QStringLiteral(";;"));
+}
+
+std::filesystem::path DialogFileChooser::startFolder(
+    const std::filesystem::path& initialFolder) const {
+    std::error_code error;
+    if (userFolder_.empty() || std::filesystem::is_directory(initialFolder, error)) {
+        return initialFolder;
+    }
+    const auto own = userFolder_ / initialFolder.filename();
+    // When it cannot be made, the dialog opens where the toolkit chooses.
+    std::filesystem::create_directories(own, error);
+    return own;
 }
 
 std::optional<std::filesystem::path> DialogFileChooser::openFile(
@@ -40,7 +53,7 @@ std::optional<std::filesystem::path> DialogFileChooser::show(
     FileDialogRequest request;
     request.mode = mode;
     request.nameFilter = qtNameFilter(filter);
-    request.folder = QString::fromStdU16String(initialFolder.u16string());
+    request.folder = QString::fromStdU16String(startFolder(initialFolder).u16string());
     request.proposedName = lastChosen_.value(key, fromLatin1(proposedName));
 
     const auto chosen = runner_.run(request);

@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -23,6 +24,7 @@
 #include "app/CompactTabStyle.h"
 #include "app/ConfiguratorActions.h"
 #include "app/DeviceAccess.h"
+#include "app/DeviceIndicator.h"
 #include "app/DialogFileChooser.h"
 #include "app/FilterDialog.h"
 #include "app/Latin1.h"
@@ -37,6 +39,7 @@
 #include "settings/Catalogue.h"
 #include "settings/Clock.h"
 #include "settings/Presets.h"
+#include "settings/ProgramFolders.h"
 #include "settings/StartupState.h"
 #include "settings/Version.h"
 
@@ -138,7 +141,12 @@ MainWindow::MainWindow(MainWindowServices services)
     }
     if (!services_.fileChooser) {
         ownDialogRunner_ = std::make_unique<QtFileDialogRunner>(this);
-        ownChooser_ = std::make_unique<DialogFileChooser>(*ownDialogRunner_);
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        ownChooser_ = std::make_unique<DialogFileChooser>(
+            *ownDialogRunner_, documents.isEmpty()
+                                   ? std::filesystem::path()
+                                   : userFolder(std::filesystem::path(documents.toStdU16String())));
         services_.fileChooser = ownChooser_.get();
     }
     if (!services_.clock) {
@@ -187,6 +195,16 @@ MainWindow::MainWindow(MainWindowServices services)
     menuServices.actionButton = writeConfigButton_;
     menus_ = new WindowMenus(std::move(menuServices));
     frame->setMenuBar(&menus_->menuBar());
+    deviceIndicator_ = new DeviceIndicator(services_.device->provider(), this);
+    menus_->menuBar().setCornerWidget(deviceIndicator_, Qt::TopRightCorner);
+    // No asking while an action runs: it would only cut into a transfer or an upload.
+    runner_->onRunning([this](bool running) {
+        if (running) {
+            deviceIndicator_->pause();
+        } else {
+            deviceIndicator_->resume();
+        }
+    });
     frame->activate();
 
     applyStartupState(*settings_, *services_.clock);

@@ -28,6 +28,7 @@ class ActionRunner;
 class ChangeTracker;
 class ConfiguratorActions;
 class DeviceAccess;
+class DeviceIndicator;
 class DialogFileChooser;
 class FileDialogRunner;
 class FilterDialog;
@@ -67,6 +68,8 @@ class MainWindow final : public QWidget {
     // The 735 x 413 area below the menu bar that holds the buttons, the tabs, the log and the bar.
     QWidget& clientArea() { return *client_; }
     WindowMenus& menus() { return *menus_; }
+    // "Korvex Mini connected" and its kin at the right end of the menu bar.
+    DeviceIndicator& deviceIndicator() { return *deviceIndicator_; }
 
   protected:
     // Closing with settings changed since they were last read, loaded, saved or written asks
@@ -111,6 +114,7 @@ class MainWindow final : public QWidget {
     std::unique_ptr<ActionRunner> runner_;
     std::unique_ptr<ConfiguratorActions> actions_;
     WindowMenus* menus_ = nullptr;
+    DeviceIndicator* deviceIndicator_ = nullptr;
     std::unique_ptr<ChangeTracker> changes_;
 };
 

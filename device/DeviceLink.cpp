@@ -13,10 +13,7 @@ DeviceLink::DeviceLink(TransportProvider& provider, std::chrono::milliseconds re
 bool DeviceLink::OpenDevice(Feedback& feedback) {
     CloseDevice();
     const auto interfaces = provider_.enumerate();
-    const auto korvex =
-        std::find_if(interfaces.begin(), interfaces.end(), [](const DeviceInterface& candidate) {
-            return candidate.vendorId == kKorvexVendorId && candidate.productId == kKorvexProductId;
-        });
+    const auto korvex = std::find_if(interfaces.begin(), interfaces.end(), isKorvexInterface);
     if (korvex == interfaces.end()) {
         feedback.log("Korvex Mini not found.");
         return false;

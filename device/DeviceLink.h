@@ -18,6 +18,11 @@ namespace korvex {
 inline constexpr uint16_t kKorvexVendorId = 0x0483;
 inline constexpr uint16_t kKorvexProductId = 0xA04B;
 
+// The match rule of the device search: the Korvex Mini's vendor and product id.
+inline bool isKorvexInterface(const DeviceInterface& candidate) {
+    return candidate.vendorId == kKorvexVendorId && candidate.productId == kKorvexProductId;
+}
+
 class DeviceLink {
   public:
     // Device locks are files in `lockFolder`; an empty folder leaves the device unlocked.

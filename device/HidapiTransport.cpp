@@ -3,6 +3,11 @@
 #include <hidapi.h>
 
 #include <algorithm>
+#include <cerrno>
+
+#ifdef __linux__
+#include <unistd.h>
+#endif
 
 namespace korvex {
 
@@ -58,6 +63,26 @@ std::unique_ptr<Transport> HidapiTransportProvider::open(const DeviceInterface& 
         return nullptr;
     }
     return std::make_unique<HidapiTransport>(handle);
+}
+
+InterfaceAccess HidapiTransportProvider::probe(const DeviceInterface& device) {
+#ifdef __linux__
+    // The path is the hidraw node: its permission is checked without opening it at all.
+    if (::access(device.path.c_str(), R_OK | W_OK) == 0) {
+        return InterfaceAccess::Openable;
+    }
+    return errno == ENOENT || errno == ENOTDIR || errno == ENXIO || errno == ENODEV
+               ? InterfaceAccess::Gone
+               : InterfaceAccess::Denied;
+#else
+    // Elsewhere a device is opened with shared access: opening and closing it sends nothing.
+    hid_device* handle = hid_open_path(device.path.c_str());
+    if (handle == nullptr) {
+        return InterfaceAccess::Denied;
+    }
+    hid_close(handle);
+    return InterfaceAccess::Openable;
+#endif
 }
 
 }  // namespace korvex

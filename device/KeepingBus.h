@@ -22,6 +22,7 @@ class KeepingBus final : public TransportProvider {
     std::vector<DeviceInterface> enumerate() override { return bus_.enumerate(); }
     // Throws std::runtime_error when the folder no longer holds a device.
     std::unique_ptr<Transport> open(const DeviceInterface& device) override;
+    InterfaceAccess probe(const DeviceInterface& device) override { return bus_.probe(device); }
 
   private:
     TransportProvider& bus_;

@@ -219,4 +219,13 @@ std::unique_ptr<Transport> SimulatedBus::open(const DeviceInterface& device) {
     return nullptr;
 }
 
+InterfaceAccess SimulatedBus::probe(const DeviceInterface& device) {
+    for (const auto& slot : slots_) {
+        if (slot.interface == device && !slot.device->unplugged()) {
+            return slot.accessible ? InterfaceAccess::Openable : InterfaceAccess::Denied;
+        }
+    }
+    return InterfaceAccess::Gone;
+}
+
 }  // namespace korvex

@@ -124,6 +124,7 @@ class SimulatedBus final : public TransportProvider {
     // Listed in plugging order; unplugged devices are not listed.
     std::vector<DeviceInterface> enumerate() override;
     std::unique_ptr<Transport> open(const DeviceInterface& device) override;
+    InterfaceAccess probe(const DeviceInterface& device) override;
 
   private:
     struct Slot {

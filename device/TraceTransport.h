@@ -72,6 +72,8 @@ class TracingProvider final : public TransportProvider {
     TraceRecorder* recorder() const { return recorder_; }
 
     std::vector<DeviceInterface> enumerate() override { return inner_.enumerate(); }
+    // A probe sends nothing, so there is nothing to trace.
+    InterfaceAccess probe(const DeviceInterface& device) override { return inner_.probe(device); }
     std::unique_ptr<Transport> open(const DeviceInterface& device) override;
 
   private:

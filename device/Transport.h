@@ -34,6 +34,13 @@ struct DeviceInterface {
     bool operator==(const DeviceInterface&) const = default;
 };
 
+// Whether a listed interface could be opened now.
+enum class InterfaceAccess {
+    Openable,
+    Denied,  // present, but this user may not open it
+    Gone,    // no longer there
+};
+
 class TransportProvider {
   public:
     virtual ~TransportProvider() = default;
@@ -41,6 +48,9 @@ class TransportProvider {
     virtual std::vector<DeviceInterface> enumerate() = 0;
     // Opens one of them; nullptr when it cannot be opened (on Linux usually a missing permission).
     virtual std::unique_ptr<Transport> open(const DeviceInterface& device) = 0;
+    // Whether open() would succeed, found out without sending anything and without disturbing a
+    // program that has the interface open meanwhile.
+    virtual InterfaceAccess probe(const DeviceInterface& device) = 0;
 };
 
 }  // namespace korvex

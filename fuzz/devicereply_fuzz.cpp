@@ -81,6 +81,7 @@ class FuzzProvider final : public TransportProvider {
     std::unique_ptr<Transport> open(const DeviceInterface&) override {
         return std::make_unique<FuzzTransport>(input_, outcome_);
     }
+    InterfaceAccess probe(const DeviceInterface&) override { return InterfaceAccess::Openable; }
 
   private:
     Input& input_;

@@ -1,5 +1,6 @@
 #pragma once
-// The folders beside the executable in which the file dialogs start.
+// The folders beside the executable in which the file dialogs start, and the folder in the user's
+// documents that holds folders of the same names for a program that has none beside it.
 
 #include <filesystem>
 
@@ -13,6 +14,10 @@ inline std::filesystem::path firmwareFolder(const std::filesystem::path& program
 }
 inline std::filesystem::path remoteFolder(const std::filesystem::path& programFolder) {
     return programFolder / "remote";
+}
+
+inline std::filesystem::path userFolder(const std::filesystem::path& documentsFolder) {
+    return documentsFolder / "Korvex Mini";
 }
 
 }  // namespace korvex

@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include "app/ConfiguratorActions.h"
-
+#include "app/DeviceIndicator.h"
 #include "app/FilterDialog.h"
 #include "app/support/WindowRig.h"
 #include "support/TempDir.h"
@@ -44,10 +44,58 @@ class ObservingChooser final : public korvex::testing::ScriptedFileChooser {
         for (auto* button : rig->actionButtons()) {
             enabledDuringDialog.push_back(button->isEnabled());
         }
+        pollingDuringDialog.push_back(rig->window().deviceIndicator().polling());
         return ScriptedFileChooser::openFile(filter, initialFolder);
     }
     WindowRig* rig = nullptr;
     std::vector<bool> enabledDuringDialog;
+    std::vector<bool> pollingDuringDialog;
+};
+
+// Simulated interfaces, of which the Korvex Mini's can vanish between the listing and the probe
+// (a hidraw node gone as the device is pulled out).
+class VanishingBus final : public korvex::TransportProvider {
+  public:
+    std::vector<korvex::DeviceInterface> enumerate() override { return bus.enumerate(); }
+    std::unique_ptr<korvex::Transport> open(const korvex::DeviceInterface& device) override {
+        return vanished ? nullptr : bus.open(device);
+    }
+    korvex::InterfaceAccess probe(const korvex::DeviceInterface& device) override {
+        return vanished ? korvex::InterfaceAccess::Gone : bus.probe(device);
+    }
+    korvex::SimulatedBus bus;
+    bool vanished = false;
+};
+
+class VanishingAccess final : public korvex::app::DeviceAccess {
+  public:
+    korvex::DeviceLink& link() override { return link_; }
+    korvex::TransportProvider& provider() override { return interfaces; }
+    void setTrace(korvex::TraceRecorder*) override {}
+    VanishingBus interfaces;
+
+  private:
+    korvex::DeviceLink link_{interfaces};
+};
+
+// A window on `device`, with recorded boxes and scripted dialogs.
+struct PlainWindow {
+    explicit PlainWindow(korvex::app::DeviceAccess& device) {
+        korvex::app::MainWindowServices services;
+        services.boxes = &boxes;
+        services.fileChooser = &chooser;
+        services.clock = &clock;
+        services.device = &device;
+        services.programFolder = folder.path();
+        window = std::make_unique<korvex::app::MainWindow>(std::move(services));
+    }
+    QLabel& indicator() { return window->deviceIndicator(); }
+
+    RecordingBoxes boxes;
+    korvex::testing::ScriptedFileChooser chooser;
+    korvex::FixedClock clock{korvex::UtcDateTime{2024, 5, 17, 9, 5, 0}};
+    korvex::testing::TempDir folder;
+    std::unique_ptr<korvex::app::MainWindow> window;
 };
 
 std::filesystem::path firmwareFile(const korvex::testing::TempDir& folder, size_t size) {
@@ -277,6 +325,71 @@ class DeviceActionsTest : public QObject {
                      (std::vector<RecordingBoxes::Box>{
                          {BoxIcon::Information, boxCaption, "Firmware file error."}}));
         }
+    }
+
+    void theIndicatorTellsWhetherTheDeviceCanBeUsed_data() {
+        QTest::addColumn<int>("productId");
+        QTest::addColumn<bool>("denied");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("toolTip");
+        const QString help = QStringLiteral(
+            "The Korvex Mini is plugged in, but this user may not open it: see Help > USB access "
+            "on Linux.");
+        QTest::newRow("plugged in") << 0xA04B << false << "Korvex Mini connected" << QString();
+        QTest::newRow("another product")
+            << 0xA04C << false << "Korvex Mini not connected" << QString();
+        QTest::newRow("no permission") << 0xA04B << true << "Korvex Mini: no permission" << help;
+    }
+    void theIndicatorTellsWhetherTheDeviceCanBeUsed() {
+        QFETCH(int, productId);
+        QFETCH(bool, denied);
+        QFETCH(QString, text);
+        QFETCH(QString, toolTip);
+        korvex::SimulatedDevice device;
+        VanishingAccess access;
+        const auto path = access.interfaces.bus.plug(device, korvex::kKorvexVendorId,
+                                                     static_cast<uint16_t>(productId));
+        if (denied) {
+            access.interfaces.bus.denyAccess(path);
+        }
+        PlainWindow plain(access);
+        QCOMPARE(plain.indicator().text(), text);
+        QCOMPARE(plain.indicator().toolTip(), toolTip);
+        QCOMPARE(device.requestCount(), uint64_t{0});
+    }
+
+    // The node vanishes while the window polls it: the next poll reads "not connected", and nothing
+    // else is said.
+    void aVanishingNodeReadsNotConnectedAtTheNextPoll() {
+        korvex::SimulatedDevice device;
+        VanishingAccess access;
+        access.interfaces.bus.plug(device);
+        PlainWindow plain(access);
+        QCOMPARE(plain.indicator().text(), QStringLiteral("Korvex Mini connected"));
+        access.interfaces.vanished = true;
+        QTRY_COMPARE_WITH_TIMEOUT(plain.indicator().text(),
+                                  QStringLiteral("Korvex Mini not connected"),
+                                  korvex::app::DeviceIndicator::kIntervalMs + 1000);
+        QVERIFY(plain.window->logPane().toPlainText().isEmpty());
+        QVERIFY(plain.boxes.boxes.empty());
+    }
+
+    // No polling while an action runs (here while the upload's file dialog is open, with the device
+    // opened); the indicator asks again as soon as the action ends.
+    void theIndicatorRestsWhileAnActionRuns() {
+        ObservingChooser chooser;
+        WindowRig rig(&chooser);
+        chooser.rig = &rig;
+        auto& indicator = rig.window().deviceIndicator();
+        QVERIFY(indicator.polling());
+        chooser.answer(firmwareFile(rig.programFolder, 100));
+        rig.device.device().armFault(korvex::SimulatedFault::Unplug, 2);
+        rig.button("Button3").click();
+
+        QCOMPARE(chooser.pollingDuringDialog, std::vector<bool>{false});
+        QCOMPARE(rig.logLines().last(), QStringLiteral("Page write error: 3/4"));
+        QVERIFY(indicator.polling());
+        QCOMPARE(indicator.text(), QStringLiteral("Korvex Mini not connected"));
     }
 
     void uploadWithoutADeviceShowsNoDialog() {

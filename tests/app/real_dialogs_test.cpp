@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -112,7 +113,16 @@ struct RealDialogsRig {
 class RealDialogsTest : public QObject {
     Q_OBJECT
 
+    // The home folder of the run, so that no dialog makes folders in the real one.
+    korvex::testing::TempDir home_;
+
   private slots:
+    void initTestCase() {
+        qputenv("HOME", QFile::encodeName(QString::fromStdU16String(home_.path().u16string())));
+        qunsetenv("XDG_CONFIG_HOME");
+        QStandardPaths::setTestModeEnabled(true);  // ignores the user's own user-dirs.dirs
+    }
+
     void boxesShowTheirCaptionTextIconAndOneOkButton() {
         RealDialogsRig rig;
         ModalAnswerer answerer;
@@ -201,6 +211,47 @@ class RealDialogsTest : public QObject {
                  QStringList{QDir(rig.folder("remote")).filePath("korvexmini.ruf")});
         QCOMPARE(destinationDialog.filters, QStringList{"KorvexMini remote update files (*.ruf)"});
         QCOMPARE(destinationDialog.defaultSuffix, QString());
+    }
+
+    // A copy of the program with config/, firmware/ and remote/ beside it keeps its dialogs there;
+    // without them each dialog starts in "Korvex Mini" in the documents folder, whose folders are
+    // made as a dialog first needs them, not at start-up.
+    void dialogsStartBesideTheProgramOrInTheUsersFolder_data() {
+        QTest::addColumn<bool>("portable");
+        QTest::newRow("portable copy") << true;
+        QTest::newRow("installed") << false;
+    }
+    void dialogsStartBesideTheProgramOrInTheUsersFolder() {
+        QFETCH(bool, portable);
+        const QString own =
+            QString::fromStdU16String((home_.path() / "Documents" / "Korvex Mini").u16string());
+        QDir(own).removeRecursively();
+        RealDialogsRig rig;
+        if (portable) {
+            for (const char* folder : {"config", "firmware", "remote"}) {
+                QDir().mkpath(rig.folder(folder));
+            }
+        }
+        korvex::testing::TempDir elsewhere;
+        const auto firmware = elsewhere / "fw.hash";
+        korvex::testing::writeFile(firmware, std::string(40, '\x5a'));
+        ModalAnswerer answerer;
+        answerer.answers = {QString(), QString::fromStdU16String(firmware.u16string()), QString()};
+        QVERIFY(!QFileInfo::exists(own));
+
+        rig.click("Button1");
+        QCOMPARE(QFileInfo::exists(own + "/config"), !portable);
+        QVERIFY(!QFileInfo::exists(own + "/firmware"));
+        rig.click("Button12");
+
+        QCOMPARE(answerer.boxes.size(), size_t{0});
+        QCOMPARE(answerer.fileDialogs.size(), size_t{3});
+        const QString base =
+            portable ? QString::fromStdU16String(rig.programFolder.path().u16string()) : own;
+        QCOMPARE(answerer.fileDialogs[0].folder, base + "/config");
+        QCOMPARE(answerer.fileDialogs[1].folder, base + "/firmware");
+        QCOMPARE(answerer.fileDialogs[2].folder, base + "/remote");
+        QCOMPARE(QFileInfo::exists(own), !portable);
     }
 
     // The firmware of an upload and that of a remote update file are remembered apart, and

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <numeric>
 
 #include "ScriptedTransport.h"
 #include "SimulatedRig.h"
 #include "device/DeviceLink.h"
 #include "device/HidapiTransport.h"
+#include "support/TempDir.h"
+
+#ifdef __linux__
+#include <unistd.h>
+#endif
 
 namespace korvex::testing {
 namespace {
@@ -269,6 +275,35 @@ TEST(HidapiTransport, NoKorvexAttachedMeansNotFound) {
     EXPECT_FALSE(link.OpenDevice(feedback));
     EXPECT_EQ(feedback.logLines, std::vector<std::string>{kNotFoundLine});
 }
+
+#ifdef __linux__
+// The window asks every two seconds whether the device could be opened; on Linux the hidraw node's
+// permission answers that, and a node that vanished in the meantime counts as gone.
+TEST(HidapiTransport, ProbeTellsAnOpenableNodeFromADeniedOrVanishedOne) {
+    TempDir folder;
+    const auto node = folder / "hidraw0";
+    writeFile(node, "");
+    const auto locked = folder / "hidraw1";
+    writeFile(locked, "");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    // Root may open any node, so the denied row only tells something for other users.
+    const bool root = ::geteuid() == 0;
+    const struct {
+        std::filesystem::path path;
+        InterfaceAccess expected;
+    } cases[] = {
+        {node, InterfaceAccess::Openable},
+        {locked, root ? InterfaceAccess::Openable : InterfaceAccess::Denied},
+        {folder / "hidraw2", InterfaceAccess::Gone},
+        {node / "hidraw3", InterfaceAccess::Gone},
+    };
+    HidapiTransportProvider hidapi;
+    for (const auto& c : cases) {
+        EXPECT_EQ(hidapi.probe({kKorvexVendorId, kKorvexProductId, c.path.string()}), c.expected)
+            << c.path;
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace korvex::testing

@@ -50,6 +50,7 @@ class ScriptedProvider final : public TransportProvider {
     std::unique_ptr<Transport> open(const DeviceInterface&) override {
         return std::make_unique<ScriptedTransport>(script);
     }
+    InterfaceAccess probe(const DeviceInterface&) override { return InterfaceAccess::Openable; }
     Script script;
 };
 
