@@ -1,7 +1,7 @@
 #pragma once
 // A test that runs korvex-cli as a program, the way the user runs it, in a fresh folder: the
-// program comes from the folder ctest names in KORVEX_BIN_DIR (or KORVEX_CLI), stdin is empty, and the exit
-// status, stdout and stderr are captured through files in the folder.
+// program comes from the folder ctest names in KORVEX_BIN_DIR (or KORVEX_CLI), stdin is empty, and
+// the exit status, stdout and stderr are captured through files in the folder.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
