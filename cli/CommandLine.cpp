@@ -68,6 +68,8 @@ int runCommandLine(int argc, char** argv) {
                                       "\nconfiguration version " +
                                           std::string(kVersionText));
     app.require_subcommand(1);
+    // Options start with '-' on every system, so that "/path/file.cfg" is a file on Windows too.
+    app.allow_windows_style_options(false);
     Arguments before;  // the device options given before the command
     addDeviceOptions(app, before);
     Arguments given;

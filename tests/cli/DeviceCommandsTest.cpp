@@ -97,7 +97,9 @@ TEST_F(DeviceCommands, InterruptedWriteFailsAndKeepsTheWrittenPages) {
     const CliRun run = cli("write " + at("start.cfg") + " --time 2030-01-02T03:04" + simulate() +
                            " --no-backup --sim-fault unplug:3");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.outLines().back(), "Page write error: 4/192");
+    const auto lines = run.outLines();
+    ASSERT_FALSE(lines.empty()) << run.err;
+    EXPECT_EQ(lines.back(), "Page write error: 4/192");
     const std::string after = readFile(folder / "sim" / "eeprom.bin");
     EXPECT_NE(after.substr(0, 96), before.substr(0, 96));
     EXPECT_EQ(after.substr(96), before.substr(96));
@@ -111,7 +113,9 @@ TEST_F(DeviceCommands, FirmwareGoesIntoTheSimulatedFlash) {
     writeFile(folder / "new.hash", firmware);
     const CliRun run = cli("firmware " + at("new.hash") + simulate());
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.outLines().back(), "Firmware upgrade success");
+    const auto lines = run.outLines();
+    ASSERT_FALSE(lines.empty()) << run.err;
+    EXPECT_EQ(lines.back(), "Firmware upgrade success");
     const std::string flash = readFile(folder / "sim" / "firmware.bin");
     EXPECT_EQ(flash.substr(0, 128), firmware + std::string(28, '\0'));
     EXPECT_EQ(flash.substr(128), std::string(245760 - 128, '\xFF'));
