@@ -30,6 +30,10 @@ std::string_view trimBlanks(std::string_view text) {
 }
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    // Names are mostly looked up as they are written: one compare of the whole name first.
+    if (a == b) {
+        return true;
+    }
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return lowerAscii(x) == lowerAscii(y);
            });
@@ -43,6 +47,14 @@ uint64_t hashName(uint32_t scope, std::string_view name) {
         hash = (hash ^ (static_cast<unsigned char>(c) | 0x20u)) * 0x100000001b3ull;
     }
     return hash ^ (hash >> 29);
+}
+
+// A line of the text without the CR of its CR LF end.
+std::string_view withoutCr(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return line;
 }
 
 // What one line of the text is.
@@ -109,11 +121,7 @@ std::string_view ProfileFile::lineText(uint32_t id) const {
         return added_[id - kAddedBase];
     }
     const size_t end = std::min(original_.find('\n', id), original_.size());
-    std::string_view line(original_.data() + id, end - id);
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    return line;
+    return withoutCr({original_.data() + id, end - id});
 }
 
 void ProfileFile::parse() {
@@ -128,22 +136,22 @@ void ProfileFile::parse() {
     for (size_t start = 0; start < original_.size();) {
         const auto id = static_cast<uint32_t>(start);
         const size_t newline = original_.find('\n', start);
+        const size_t end = newline == std::string::npos ? original_.size() : newline;
+        const std::string_view text = withoutCr({original_.data() + start, end - start});
         start = newline == std::string::npos ? original_.size() : newline + 1;
-        const LineKind line = classify(lineText(id));
+        const LineKind line = classify(text);
         if (line.kind == LineKind::Header) {
             closeSection();
-            current = kNone;
-            if (!find(kNone, line.name)) {
-                current = static_cast<uint32_t>(sections_.size());
-                sections_.push_back({id, id});
-                insert(kNone, line.name, current);
+            current = static_cast<uint32_t>(sections_.size());
+            sections_.push_back({id, id});
+            if (!insert(kNone, line.name, current, id)) {
+                sections_.pop_back();  // a later section of a name already seen: not looked at
+                current = kNone;
             }
             lastEntry = kNone;
             lastText = id;
         } else if (line.kind == LineKind::Entry && current != kNone) {
-            if (!find(current, line.name)) {
-                insert(current, line.name, id);
-            }
+            insert(current, line.name, id, id);  // the first entry of a key wins
             lastEntry = id;
             lastText = id;
         } else if (line.kind != LineKind::Blank) {
@@ -187,7 +195,7 @@ uint32_t ProfileFile::addSection(std::string_view name) {
     const auto index = static_cast<uint32_t>(sections_.size());
     sections_.push_back({header, header});
     appendedSections_.push_back(index);
-    insert(kNone, name, index);
+    insert(kNone, std::string_view(added_.back()).substr(1, name.size()), index, header);
     return index;
 }
 
@@ -210,7 +218,7 @@ void ProfileFile::setValue(std::string_view section, std::string_view key, std::
     }
     const uint32_t line = addLine(std::string(key) + "=" + std::string(value));
     addedKeys_[sectionIndex].push_back(line);
-    insert(sectionIndex, key, line);
+    insert(sectionIndex, std::string_view(added_.back()).substr(0, key.size()), line, line);
 }
 
 std::string ProfileFile::text() const {
@@ -259,29 +267,36 @@ bool ProfileFile::save(const std::filesystem::path& path) const {
     return writeFileAtomically(path, text());
 }
 
+const char* ProfileFile::lineStart(uint32_t id) const {
+    return id >= kAddedBase ? added_[id - kAddedBase].data() : original_.data();
+}
+
 std::string_view ProfileFile::slotName(const Slot& slot) const {
     const uint32_t line = slot.scope == kNone ? sections_[slot.ref].header : slot.ref;
-    return classify(lineText(line)).name;
+    return {lineStart(line) + slot.nameAt, slot.nameSize};
+}
+
+size_t ProfileFile::probe(uint32_t scope, std::string_view name, uint64_t hash) const {
+    const size_t mask = slots_.size() - 1;
+    size_t i = hash & mask;
+    for (; slots_[i].ref != kNone; i = (i + 1) & mask) {
+        const Slot& slot = slots_[i];
+        if (slot.hash == hash && slot.scope == scope && equalIgnoringCase(slotName(slot), name)) {
+            break;
+        }
+    }
+    return i;
 }
 
 std::optional<uint32_t> ProfileFile::find(uint32_t scope, std::string_view name) const {
     if (slots_.empty()) {
         return std::nullopt;
     }
-    const uint64_t hash = hashName(scope, name);
-    const size_t mask = slots_.size() - 1;
-    for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        const Slot& slot = slots_[i];
-        if (slot.ref == kNone) {
-            return std::nullopt;
-        }
-        if (slot.hash == hash && slot.scope == scope && equalIgnoringCase(slotName(slot), name)) {
-            return slot.ref;
-        }
-    }
+    const uint32_t ref = slots_[probe(scope, name, hashName(scope, name))].ref;
+    return ref == kNone ? std::nullopt : std::optional<uint32_t>(ref);
 }
 
-void ProfileFile::insert(uint32_t scope, std::string_view name, uint32_t ref) {
+bool ProfileFile::insert(uint32_t scope, std::string_view name, uint32_t ref, uint32_t line) {
     if ((usedSlots_ + 1) * 2 > slots_.size()) {
         std::vector<Slot> old(std::max<size_t>(64, slots_.size() * 2));
         old.swap(slots_);
@@ -297,13 +312,14 @@ void ProfileFile::insert(uint32_t scope, std::string_view name, uint32_t ref) {
         }
     }
     const uint64_t hash = hashName(scope, name);
-    const size_t mask = slots_.size() - 1;
-    size_t i = hash & mask;
-    while (slots_[i].ref != kNone) {
-        i = (i + 1) & mask;
+    const size_t i = probe(scope, name, hash);
+    if (slots_[i].ref != kNone) {
+        return false;
     }
-    slots_[i] = {hash, scope, ref};
+    slots_[i] = {hash, scope, ref, static_cast<uint32_t>(name.data() - lineStart(line)),
+                 static_cast<uint32_t>(name.size())};
     ++usedSlots_;
+    return true;
 }
 
 }  // namespace korvex

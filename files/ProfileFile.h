@@ -61,19 +61,28 @@ class ProfileFile {
         uint32_t insertAfter;  // added keys follow this line: its last entry, else its last text
     };
     // One slot of the open-addressing index of section names (scope kNone, ref = section) and
-    // of entries (scope = section, ref = line id).
+    // of entries (scope = section, ref = line id). The name is kept as where it stands: nameAt
+    // counts from the start of original_ for an original line, from the start of the line for
+    // an added one (a new value keeps the key where it is).
     struct Slot {
         uint64_t hash = 0;
         uint32_t scope = kNone;
         uint32_t ref = kNone;
+        uint32_t nameAt = 0;
+        uint32_t nameSize = 0;
     };
 
     void parse();
     std::string_view lineText(uint32_t id) const;
     uint32_t addLine(std::string text);
     uint32_t addSection(std::string_view name);
+    // The slot that holds `name` in `scope`, or the free slot where it would go.
+    size_t probe(uint32_t scope, std::string_view name, uint64_t hash) const;
     std::optional<uint32_t> find(uint32_t scope, std::string_view name) const;
-    void insert(uint32_t scope, std::string_view name, uint32_t ref);
+    // Indexes `name`, which lies within the text of line `line`, unless the scope holds that
+    // name already: false then, and the index is left as it was.
+    bool insert(uint32_t scope, std::string_view name, uint32_t ref, uint32_t line);
+    const char* lineStart(uint32_t id) const;
     std::string_view slotName(const Slot& slot) const;
 
     std::string original_;

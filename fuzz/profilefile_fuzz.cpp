@@ -1,5 +1,6 @@
-// Arbitrary bytes as a profile document: look keys up, write some, serialise and parse again.
-// Any broken invariant aborts.
+// Arbitrary bytes as a profile document: look keys up, write some, serialise and parse again
+// (once, after the writes: the lines the writes leave alone go through the round trip as they
+// were read). Any broken invariant aborts.
 
 #include <cstddef>
 #include <cstdint>
@@ -74,7 +75,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto value = profile.value(probe.section, probe.key);
         check(!value || value->size() <= korvex::ProfileFile::kMaxValueLength);
     }
-    checkRoundTrip(profile);
 
     for (const auto& write : kWrites) {
         const auto untouched = profile.value("Beacons", "Beacon1_msg");
