@@ -35,8 +35,7 @@ CompareDialog::CompareDialog(const std::filesystem::path& file,
     table_->horizontalHeader()->setStretchLastSection(true);
     for (int row = 0; row < table_->rowCount(); ++row) {
         const SettingDifference& difference = rows[static_cast<size_t>(row)];
-        const std::string_view tab =
-            difference.def->tab.empty() ? std::string_view("Packet filter") : difference.def->tab;
+        const std::string_view tab = settingPlace(*difference.def);
         const QString cells[] = {fromLatin1(tab), fromLatin1(settingCaption(*difference.def)),
                                  fromLatin1(difference.left), fromLatin1(difference.right)};
         for (int column = 0; column < 4; ++column) {

@@ -1,6 +1,7 @@
 #include "cli/SettingText.h"
 
 #include "cli/Latin1.h"
+#include "settings/SettingCaption.h"
 
 namespace korvex::cli {
 
@@ -28,7 +29,7 @@ std::string labelText(const SettingDef& def) {
 }
 
 std::string tabText(const SettingDef& def) {
-    return def.window == SettingWindow::FilterDialog ? "Packet filter" : latin1ToUtf8(def.tab);
+    return latin1ToUtf8(settingPlace(def));
 }
 
 }  // namespace korvex::cli

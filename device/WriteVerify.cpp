@@ -144,8 +144,7 @@ std::vector<std::string> verifyLines(const ConfigImage& sent, const ConfigImage&
 
     std::vector<std::string> lines{line};
     for (const auto& difference : settings) {
-        const std::string_view tab =
-            difference.def->tab.empty() ? std::string_view("Packet filter") : difference.def->tab;
+        const std::string_view tab = settingPlace(*difference.def);
         lines.push_back("Verify: " + std::string(tab) + " / " + settingCaption(*difference.def) +
                         ": written \"" + printable(difference.left) + "\", read back \"" +
                         printable(difference.right) + "\"");

@@ -17,4 +17,8 @@ std::string settingCaption(const SettingDef& def) {
     return caption;
 }
 
+std::string_view settingPlace(const SettingDef& def) {
+    return def.window == SettingWindow::FilterDialog ? std::string_view("Packet filter") : def.tab;
+}
+
 }  // namespace korvex

@@ -4,11 +4,14 @@
 // (Pathn6_name)".
 
 #include <string>
+#include <string_view>
 
 #include "settings/Catalogue.h"
 
 namespace korvex {
 
 std::string settingCaption(const SettingDef& def);
+// Where the setting is shown: its tab's caption, or "Packet filter" for the filter dialog.
+std::string_view settingPlace(const SettingDef& def);
 
 }  // namespace korvex
