@@ -37,19 +37,6 @@ class ConfiguratorActions::NotingChooser final : public FileChooser {
     std::optional<std::filesystem::path> last_;
 };
 
-template <typename Action>
-auto ConfiguratorActions::withDevice(Action action) {
-    device_.actionStarting();
-    try {
-        const auto result = action(device_.link());
-        device_.actionFinished();
-        return result;
-    } catch (...) {
-        device_.actionFinished();
-        throw;
-    }
-}
-
 ConfiguratorActions::ConfiguratorActions(Settings& settings, Feedback& feedback,
                                          FileChooser& chooser, const Clock& clock,
                                          DeviceAccess& device, std::filesystem::path programFolder)
@@ -64,20 +51,15 @@ ConfiguratorActions::ConfiguratorActions(Settings& settings, Feedback& feedback,
 ConfiguratorActions::~ConfiguratorActions() = default;
 
 bool ConfiguratorActions::readConfig() {
-    return withDevice(
-        [&](DeviceLink& link) { return ReadConfig(link, incoming_, settings_, feedback_); });
+    return ReadConfig(device_.link(), incoming_, settings_, feedback_);
 }
 
 bool ConfiguratorActions::writeConfig() {
-    return withDevice([&](DeviceLink& link) {
-        return WriteConfig(link, outgoing_, settings_, feedback_, clock_, writeSafety_);
-    });
+    return WriteConfig(device_.link(), outgoing_, settings_, feedback_, clock_, writeSafety_);
 }
 
 void ConfiguratorActions::uploadFirmware() {
-    withDevice([&](DeviceLink& link) {
-        return UploadFirmware(link, *firmware_, feedback_, *chooser_, programFolder_);
-    });
+    UploadFirmware(device_.link(), *firmware_, feedback_, *chooser_, programFolder_);
 }
 
 std::optional<std::filesystem::path> ConfiguratorActions::saveToFile() {

@@ -51,11 +51,6 @@ class ConfiguratorActions {
   private:
     class NotingChooser;
 
-    // Runs a device action between the device's actionStarting() and actionFinished(), the
-    // latter also when the action ends with an exception.
-    template <typename Action>
-    auto withDevice(Action action);
-
     Settings& settings_;
     Feedback& feedback_;
     std::unique_ptr<NotingChooser> chooser_;

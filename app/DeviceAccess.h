@@ -19,9 +19,6 @@ class DeviceAccess {
     virtual DeviceLink& link() = 0;
     // The interfaces the link searches, for asking whether the device is there.
     virtual TransportProvider& provider() = 0;
-    // Around every device action.
-    virtual void actionStarting() {}
-    virtual void actionFinished() {}
     // Exchanges of the device actions from now on go into `recorder` too; nullptr stops that.
     virtual void setTrace(TraceRecorder* recorder) = 0;
 };

@@ -25,9 +25,6 @@ class DeviceChoice {
     explicit DeviceChoice(const Arguments& arguments);
 
     DeviceLink& link() { return *link_; }
-    // Nothing is left to store when a command ends: the pages are in the folder as the device
-    // acknowledged them.
-    void keep() const {}
 
   private:
     std::unique_ptr<SimulatedDevice> simulated_;

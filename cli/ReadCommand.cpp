@@ -23,7 +23,6 @@ int runRead(const Arguments& arguments) {
     applyStartupState(settings, clock);
     ConfigImage incoming;
     const bool read = ReadConfig(device.link(), incoming, settings, feedback);
-    device.keep();
     return read && saveConfigFile(settings, *output, feedback) ? 0 : 1;
 }
 

@@ -21,7 +21,6 @@ int runVersion(const Arguments& arguments) {
         }
     }
     link.CloseDevice();
-    device.keep();
     return shown ? 0 : 1;
 }
 

@@ -36,7 +36,6 @@ int runWrite(const Arguments& arguments) {
         safety.backupFolder = *folder;
     }
     const bool written = WriteConfig(device.link(), outgoing, settings, feedback, *clock, safety);
-    device.keep();
     return written ? 0 : 1;
 }
 
