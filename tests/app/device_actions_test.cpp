@@ -78,26 +78,6 @@ class VanishingAccess final : public korvex::app::DeviceAccess {
     korvex::DeviceLink link_{interfaces};
 };
 
-// A window on `device`, with recorded boxes and scripted dialogs.
-struct PlainWindow {
-    explicit PlainWindow(korvex::app::DeviceAccess& device) {
-        korvex::app::MainWindowServices services;
-        services.boxes = &boxes;
-        services.fileChooser = &chooser;
-        services.clock = &clock;
-        services.device = &device;
-        services.programFolder = folder.path();
-        window = std::make_unique<korvex::app::MainWindow>(std::move(services));
-    }
-    QLabel& indicator() { return window->deviceIndicator(); }
-
-    RecordingBoxes boxes;
-    korvex::testing::ScriptedFileChooser chooser;
-    korvex::FixedClock clock{korvex::UtcDateTime{2024, 5, 17, 9, 5, 0}};
-    korvex::testing::TempDir folder;
-    std::unique_ptr<korvex::app::MainWindow> window;
-};
-
 std::filesystem::path firmwareFile(const korvex::testing::TempDir& folder, size_t size) {
     std::string bytes(size, '\0');
     for (size_t i = 0; i < size; ++i) {
@@ -241,22 +221,10 @@ class DeviceActionsTest : public QObject {
         korvex::testing::TempDir folder;
         korvex::app::SimulatedDeviceAccess kept(folder.path(), [](std::chrono::milliseconds) {});
         std::filesystem::create_directory(folder / "eeprom.bin.tmp");  // no file can take its place
-        RecordingBoxes boxes;
-        korvex::FixedClock clock{korvex::UtcDateTime{2024, 5, 17, 9, 5, 0}};
-        korvex::testing::ScriptedFileChooser chooser;
-        korvex::app::MainWindowServices services;
-        services.boxes = &boxes;
-        services.fileChooser = &chooser;
-        services.clock = &clock;
-        services.device = &kept;
-        services.programFolder = folder.path();
-        services.backupsFolder = folder / "backups";
-        korvex::app::MainWindow window(std::move(services));
-        window.actions().writeSafety() = {};  // the pages alone, as in the rig
-        window.findChild<QPushButton*>("Button5")->click();
-        QCOMPARE(window.logPane().toPlainText().split(QLatin1Char('\n')),
-                 (QStringList{kFoundLine, "Page write error: 1/192"}));
-        QVERIFY(boxes.boxes.empty());
+        WindowRig rig(nullptr, &kept);
+        rig.button("Button5").click();
+        QCOMPARE(rig.logLines(), (QStringList{kFoundLine, "Page write error: 1/192"}));
+        QVERIFY(rig.boxes.boxes.empty());
 
         korvex::testing::writeFile(folder / "file", "");
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
@@ -352,9 +320,9 @@ class DeviceActionsTest : public QObject {
         if (denied) {
             access.interfaces.bus.denyAccess(path);
         }
-        PlainWindow plain(access);
-        QCOMPARE(plain.indicator().text(), text);
-        QCOMPARE(plain.indicator().toolTip(), toolTip);
+        WindowRig plain(nullptr, &access);
+        QCOMPARE(plain.window().deviceIndicator().text(), text);
+        QCOMPARE(plain.window().deviceIndicator().toolTip(), toolTip);
         QCOMPARE(device.requestCount(), uint64_t{0});
     }
 
@@ -364,13 +332,13 @@ class DeviceActionsTest : public QObject {
         korvex::SimulatedDevice device;
         VanishingAccess access;
         access.interfaces.bus.plug(device);
-        PlainWindow plain(access);
-        QCOMPARE(plain.indicator().text(), QStringLiteral("Korvex Mini connected"));
+        WindowRig plain(nullptr, &access);
+        QLabel& indicator = plain.window().deviceIndicator();
+        QCOMPARE(indicator.text(), QStringLiteral("Korvex Mini connected"));
         access.interfaces.vanished = true;
-        QTRY_COMPARE_WITH_TIMEOUT(plain.indicator().text(),
-                                  QStringLiteral("Korvex Mini not connected"),
+        QTRY_COMPARE_WITH_TIMEOUT(indicator.text(), QStringLiteral("Korvex Mini not connected"),
                                   korvex::app::DeviceIndicator::kIntervalMs + 1000);
-        QVERIFY(plain.window->logPane().toPlainText().isEmpty());
+        QVERIFY(plain.logLines().isEmpty());
         QVERIFY(plain.boxes.boxes.empty());
     }
 

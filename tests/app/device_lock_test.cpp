@@ -9,9 +9,8 @@
 
 #include "app/DeviceAccess.h"
 #include "app/MainWindow.h"
-#include "app/support/RecordingBoxes.h"
+#include "app/support/WindowRig.h"
 #include "device/DeviceLock.h"
-#include "settings/Clock.h"
 #include "support/ScriptedFileChooser.h"
 #include "support/TempDir.h"
 
@@ -56,40 +55,27 @@ class DeviceLockTest : public QObject {
     void windowAndCliTakeTurns() {
         korvex::testing::TempDir folder;
         const auto sim = folder / "sim";
-        korvex::testing::RecordingBoxes boxes;
         CliDuringDialog chooser;
         chooser.arguments = {QStringLiteral("version"), QStringLiteral("--simulate"),
                              QString::fromStdString(sim.string())};
-        korvex::FixedClock clock{korvex::UtcDateTime{2024, 5, 17, 9, 5, 0}};
         korvex::app::SimulatedDeviceAccess device(sim, [](std::chrono::milliseconds) {});
-        korvex::app::MainWindowServices services;
-        services.boxes = &boxes;
-        services.fileChooser = &chooser;
-        services.clock = &clock;
-        services.device = &device;
-        services.programFolder = folder.path();
-        services.showDialog = [](QDialog&) {};
-        korvex::app::MainWindow window(std::move(services));
-        auto* upload = window.findChild<QPushButton*>(QStringLiteral("Button3"));
-        auto* read = window.findChild<QPushButton*>(QStringLiteral("Button4"));
-        QVERIFY(upload && read);
-
-        upload->click();
+        korvex::testing::WindowRig rig(&chooser, &device);
+        rig.button("Button3").click();
         QCOMPARE(chooser.during.status, 1);
         QCOMPARE(chooser.during.lines, kInUse);
         QCOMPARE(runCli(chooser.arguments).status, 0);
 
         // Another holder: the window's "Read config" ends at the in-use line.
-        window.logPane().clear();
+        rig.window().logPane().clear();
         {
             korvex::SimulatedBus bus;
             korvex::SimulatedDevice same = korvex::SimulatedDevice::loadOrCreate(sim);
             korvex::DeviceLock holder(bus.plug(same));
             QCOMPARE(holder.state(), korvex::DeviceLock::State::Held);
-            read->click();
+            rig.button("Button4").click();
         }
-        QCOMPARE(window.logPane().toPlainText().split(QLatin1Char('\n')), kInUse);
-        QVERIFY(boxes.boxes.empty());
+        QCOMPARE(rig.logLines(), kInUse);
+        QVERIFY(rig.boxes.boxes.empty());
     }
 };
 

@@ -7,7 +7,7 @@
 
 namespace korvex::testing {
 
-WindowRig::WindowRig(FileChooser* chooserOverride) {
+WindowRig::WindowRig(FileChooser* chooserOverride, app::DeviceAccess* deviceOverride) {
     // The Device menu's remembered toggles go to a test location, not the user's settings.
     QStandardPaths::setTestModeEnabled(true);
     app::MainWindowServices services;
@@ -15,7 +15,7 @@ WindowRig::WindowRig(FileChooser* chooserOverride) {
     services.boxes = &boxes;
     services.fileChooser = chooserOverride ? chooserOverride : &chooser;
     services.clock = &clock;
-    services.device = &device;
+    services.device = deviceOverride ? deviceOverride : &device;
     services.programFolder = programFolder.path();
     services.showDialog = [this](QDialog& dialog) { shownDialogs.push_back(&dialog); };
     mainWindow = std::make_unique<app::MainWindow>(std::move(services));

@@ -1,8 +1,8 @@
 #pragma once
 // A main window wired to test doubles: recorded message boxes, a scripted file chooser, a fixed
-// clock (2024-05-17 09:05 UTC), a simulated device in memory, a temporary program folder (with
-// the backups folder in it), and dialogs that are recorded instead of shown. Writes send the
-// pages without backup and verify.
+// clock (2024-05-17 09:05 UTC), a simulated device in memory (or another), a temporary program
+// folder (with the backups folder in it), and dialogs that are recorded instead of shown. Writes
+// send the pages without backup and verify.
 
 #include <QPushButton>
 #include <QStringList>
@@ -24,8 +24,9 @@ class QDialog;
 namespace korvex::testing {
 
 struct WindowRig {
-    // `chooser` replaces the rig's own scripted chooser when given.
-    explicit WindowRig(FileChooser* chooser = nullptr);
+    // `chooser` and `device` replace the rig's own scripted chooser and in-memory device when
+    // given.
+    explicit WindowRig(FileChooser* chooser = nullptr, app::DeviceAccess* device = nullptr);
 
     app::MainWindow& window() { return *mainWindow; }
     app::WidgetSettings& settings() { return mainWindow->settings(); }
