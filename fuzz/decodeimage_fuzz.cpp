@@ -5,16 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <functional>
 
 #include <array>
 #include <cstdlib>
-#include <string>
-#include <string_view>
 
+#include "fuzz/WatchedSettings.h"
 #include "image/Codec.h"
 #include "image/Layout.h"
-#include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "settings/SilentFeedback.h"
 
@@ -55,44 +52,6 @@ void scramble(
     }
 }
 
-// Settings that keep only a fingerprint of the writes made to them, in order, and pass them on
-// to `store` when there is one (which checks each name and kind). Decoding only writes.
-class WriteFingerprint final : public korvex::Settings {
-  public:
-    explicit WriteFingerprint(korvex::Settings* store) : store_(store) {}
-    std::string text(std::string_view) const override { std::abort(); }
-    void setText(std::string_view name, std::string_view value) override {
-        add(name, value);
-        if (store_ != nullptr) {
-            store_->setText(name, value);
-        }
-    }
-    int index(std::string_view) const override { std::abort(); }
-    void setIndex(std::string_view name, int index) override {
-        add(name, std::string_view(reinterpret_cast<const char*>(&index), sizeof index));
-        if (store_ != nullptr) {
-            store_->setIndex(name, index);
-        }
-    }
-    bool checked(std::string_view) const override { std::abort(); }
-    void setChecked(std::string_view name, bool value) override {
-        add(name, value ? "1" : "0");
-        if (store_ != nullptr) {
-            store_->setChecked(name, value);
-        }
-    }
-    uint64_t fingerprint = 0xcbf29ce484222325ull;
-
-  private:
-    void add(std::string_view name, std::string_view value) {
-        for (std::string_view part : {name, value}) {
-            const uint64_t hash = std::hash<std::string_view>{}(part);
-            fingerprint ^= hash + 0x9e3779b97f4a7c15ull + (fingerprint << 6) + (fingerprint >> 2);
-        }
-    }
-    korvex::Settings* store_;
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -112,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // must make the same writes.
     static korvex::SettingsStore settings;
     static bool storeChecked = false;
-    WriteFingerprint decoded(storeChecked ? nullptr : &settings);
-    WriteFingerprint decodedScrambled(nullptr);
+    korvex::fuzzing::WatchedSettings decoded(storeChecked ? nullptr : &settings);
+    korvex::fuzzing::WatchedSettings decodedScrambled(nullptr);
     const bool accepted = korvex::DecodeConfigImage(image, decoded, feedback);
     const bool scrambledAccepted = korvex::DecodeConfigImage(scrambled, decodedScrambled, feedback);
     storeChecked = storeChecked || accepted;

@@ -19,7 +19,7 @@
 #include "device/ConfigTransfer.h"
 #include "device/DeviceLink.h"
 #include "device/Transport.h"
-#include "settings/Settings.h"
+#include "fuzz/WatchedSettings.h"
 #include "settings/SettingsStore.h"
 #include "settings/SilentFeedback.h"
 #include "settings/StartupState.h"
@@ -109,31 +109,6 @@ class CountingFeedback final : public SilentFeedback {
     bool checksumError = false;
 };
 
-// Settings that count the writes made to them, passing everything on to one store.
-class WriteCounter final : public Settings {
-  public:
-    explicit WriteCounter(Settings& settings) : settings_(settings) {}
-    std::string text(std::string_view name) const override { return settings_.text(name); }
-    void setText(std::string_view name, std::string_view value) override {
-        ++writes;
-        settings_.setText(name, value);
-    }
-    int index(std::string_view name) const override { return settings_.index(name); }
-    void setIndex(std::string_view name, int index) override {
-        ++writes;
-        settings_.setIndex(name, index);
-    }
-    bool checked(std::string_view name) const override { return settings_.checked(name); }
-    void setChecked(std::string_view name, bool value) override {
-        ++writes;
-        settings_.setChecked(name, value);
-    }
-    size_t writes = 0;
-
-  private:
-    Settings& settings_;
-};
-
 void require(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "devicereply_fuzz: %s\n", what);
@@ -171,7 +146,7 @@ void checkReadConfig(DeviceLink& link, CountingFeedback& feedback) {
     // Whether a read leaves the settings alone is told by the writes it makes, not by copying
     // and comparing the whole store for every read.
     static SettingsStore settings = startupSettings(FixedClock(UtcDateTime{2024, 1, 1, 0, 0, 0}));
-    WriteCounter counted(settings);
+    fuzzing::WatchedSettings counted(&settings);
     static ConfigImage incoming;
     incoming.bytes.fill(0xEE);
     feedback.startRead();
