@@ -15,7 +15,7 @@ for source in fuzz/*_fuzz.cpp; do
     work=$(mktemp -d)
     cp -r "fuzz/corpus/$target/." "$work/" 2>/dev/null || true
     # The longest input: a profile's rules hold line by line, so two KiB (a hundred lines) try
-    # them all at four times the speed; the others take a whole image or configuration file.
+    # them all, and faster; the others take a whole image or configuration file.
     case "$target" in
         profilefile_fuzz) max_len=2048 ;;
         *) max_len=8192 ;;
