@@ -13,9 +13,14 @@ struct PresenceText {
 constexpr PresenceText kTexts[] = {
     {DevicePresence::Connected, "Korvex Mini connected", ""},
     {DevicePresence::NotConnected, "Korvex Mini not connected", ""},
+#ifdef __linux__
     {DevicePresence::NoPermission, "Korvex Mini: no permission",
      "The Korvex Mini is plugged in, but this user may not open it: see Help > USB access on "
      "Linux."},
+#else
+    {DevicePresence::NoPermission, "Korvex Mini: no permission",
+     "The Korvex Mini is plugged in, but the system does not let this program open it."},
+#endif
 };
 
 }  // namespace

@@ -31,6 +31,7 @@ std::filesystem::path pathOf(const QString& text) {
 
 const char kUsage[] =
     "Usage: korvex-configurator [--simulate DIR [--sim-fault KIND:PAGE]]\n"
+    "                           [--time YYYY-MM-DDTHH:MM]\n"
     "\n"
     "The desktop configurator of the Korvex Mini.\n"
     "\n"
@@ -39,6 +40,9 @@ const char kUsage[] =
     "                         Korvex Mini on USB (also KORVEX_SIMULATE=DIR)\n"
     "  --sim-fault KIND:PAGE  arm a fault on the simulated device for the first request of the\n"
     "                         zero-based page PAGE; KIND is reject, badsum, silent or unplug\n"
+    "  --time YYYY-MM-DDTHH:MM\n"
+    "                         use this UTC time instead of the computer's clock (the date and\n"
+    "                         time settings and the configuration's stamp)\n"
     "  -h, --help             print this help and exit\n"
     "  -v, --version          print the version and exit\n";
 
@@ -115,6 +119,10 @@ int startUp(const StartOptions& options) {
 
     MainWindowServices services;
     services.device = device.get();
+    std::optional<FixedClock> fixedClock;
+    if (options.time) {
+        services.clock = &fixedClock.emplace(*options.time);
+    }
     MainWindow window(std::move(services));
 
     QThread::msleep(kSplashPauseMs);
@@ -144,6 +152,7 @@ StartOptions startOptions(const QStringList& arguments, const QString& simulateV
     }
     const QString simulate = QStringLiteral("--simulate");
     const QString simFault = QStringLiteral("--sim-fault");
+    const QString time = QStringLiteral("--time");
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (isOption(argument, simulate)) {
@@ -151,6 +160,12 @@ StartOptions startOptions(const QStringList& arguments, const QString& simulateV
         } else if (isOption(argument, simFault)) {
             options.simulatedFault =
                 parseSimulatedFault(toLatin1(optionValue(arguments, i, simFault)));
+        } else if (isOption(argument, time)) {
+            const std::string value = toLatin1(optionValue(arguments, i, time));
+            options.time = parseMinuteTime(value);
+            if (!options.time) {
+                throw UsageError("--time takes YYYY-MM-DDTHH:MM, not " + value);
+            }
         } else {
             throw UsageError("unknown argument " + toLatin1(argument));
         }

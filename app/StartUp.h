@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "device/SimulatedDevice.h"
+#include "settings/Clock.h"
 
 class QApplication;
 
@@ -23,6 +24,8 @@ struct StartOptions {
     std::optional<std::filesystem::path> simulateFolder;
     // A fault armed on the simulated device.
     std::optional<SimulatedFaultAt> simulatedFault;
+    // A fixed UTC time instead of the computer's clock.
+    std::optional<UtcDateTime> time;
     bool operator==(const StartOptions&) const = default;
 };
 
@@ -33,9 +36,10 @@ class UsageError : public std::invalid_argument {
 };
 
 // From the program's arguments (--simulate DIR or --simulate=DIR, --sim-fault KIND:PAGE or
-// --sim-fault=KIND:PAGE, -h/--help, -v/--version) or else, for the folder, the value of the
-// environment variable KORVEX_SIMULATE. --help or --version anywhere wins; otherwise an
-// unknown argument, a missing value or a fault without a simulated device throws UsageError.
+// --sim-fault=KIND:PAGE, --time YYYY-MM-DDTHH:MM, -h/--help, -v/--version) or else, for the folder,
+// the value of the environment variable KORVEX_SIMULATE. --help or --version anywhere wins;
+// otherwise an unknown argument, a missing value or a fault without a simulated device throws
+// UsageError.
 StartOptions startOptions(const QStringList& arguments, const QString& simulateVariable);
 
 // The text that --help prints.

@@ -116,8 +116,11 @@ void WindowMenus::buildDeviceMenu() {
 
 void WindowMenus::buildHelpMenu() {
     QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
+#ifdef __linux__
+    // Elsewhere the device needs no rule and no driver: it is a plain USB HID device.
     connect(help->addAction(QStringLiteral("USB access on Linux...")), &QAction::triggered, this,
             &WindowMenus::showUsbAccess);
+#endif
     connect(help->addAction(QStringLiteral("About")), &QAction::triggered, this,
             &WindowMenus::showAbout);
 }
@@ -188,11 +191,16 @@ void WindowMenus::showUsbAccess() {
 }
 
 void WindowMenus::showAbout() {
-    const QString text =
+    QString text =
         QStringLiteral("%1\n\nProgram version %2\nConfiguration version %3\nQt %4\nhidapi %5")
             .arg(fromLatin1(kApplicationName), QStringLiteral(KORVEX_PROGRAM_VERSION),
                  fromLatin1(kVersionText), QString::fromLatin1(qVersion()),
                  QString::fromStdString(hidapiVersion()));
+#ifdef _WIN32
+    text += QStringLiteral(
+        "\n\nThe Korvex Mini needs no driver on Windows: it is a standard USB HID device, "
+        "which Windows sets up by itself when it is plugged in.");
+#endif
     services_.boxes->show(BoxIcon::Information, QStringLiteral("About"), text);
 }
 

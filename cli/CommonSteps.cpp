@@ -1,6 +1,5 @@
 #include "cli/CommonSteps.h"
 
-#include <cstdio>
 #include <string>
 
 #include "files/ConfigFile.h"
@@ -19,12 +18,8 @@ std::optional<UtcDateTime> timeOption(const Arguments& arguments) {
     if (!value) {
         return std::nullopt;
     }
-    UtcDateTime time;
-    char tail = 0;
-    const int fields = std::sscanf(value->c_str(), "%4d-%2d-%2dT%2d:%2d%c", &time.year, &time.month,
-                                   &time.day, &time.hour, &time.minute, &tail);
-    if (fields != 5 || value->size() != 16 || time.month < 1 || time.month > 12 || time.day < 1 ||
-        time.day > 31 || time.hour > 23 || time.minute > 59 || time.hour < 0 || time.minute < 0) {
+    const auto time = parseMinuteTime(*value);
+    if (!time) {
         throw UsageError("--time takes YYYY-MM-DDTHH:MM, not " + *value);
     }
     return time;

@@ -8,6 +8,8 @@ if(NOT EXISTS "${KORVEX_HIDAPI_SOURCE_DIR}/windows/hid.c")
                         "(scripts/build-windows.sh fetches one); got '${KORVEX_HIDAPI_SOURCE_DIR}'")
 endif()
 enable_language(C)
+# The configurator's icon and version resources.
+enable_language(RC)
 add_library(korvex_hidapi_windows STATIC ${KORVEX_HIDAPI_SOURCE_DIR}/windows/hid.c)
 target_include_directories(korvex_hidapi_windows SYSTEM
     PUBLIC ${KORVEX_HIDAPI_SOURCE_DIR}/hidapi
@@ -33,20 +35,51 @@ set_target_properties(CLI11::CLI11 nlohmann_json::nlohmann_json PROPERTIES
 # One korvex-cli.exe to copy: the C and C++ runtimes and winpthread linked in, symbols stripped.
 add_link_options(-static -s)
 
-# The release artefact: korvex-cli-<version>-windows-x86_64.zip in the build folder.
-function(korvex_windows_zip exe_target)
-    set(zip ${CMAKE_BINARY_DIR}/korvex-cli-${PROJECT_VERSION}-windows-x86_64.zip)
-    set(hidapi_licence ${CMAKE_BINARY_DIR}/LICENSE-hidapi.txt)
-    file(COPY_FILE ${KORVEX_HIDAPI_SOURCE_DIR}/LICENSE-bsd.txt ${hidapi_licence})
-    set(licences ${hidapi_licence})
-    if(EXISTS ${CMAKE_SOURCE_DIR}/LICENSE)
-        list(PREPEND licences ${CMAKE_SOURCE_DIR}/LICENSE)
+# The release artefacts in the build folder, both named with the version: a zip of the programs
+# with README.txt (the README's command-line and Windows sections, CRLF) and the licences of what
+# the exes contain; with the configurator also a setup program (NSIS) that installs the same.
+function(korvex_windows_packages)
+    set(programs korvex-cli)
+    set(base korvex-cli-${PROJECT_VERSION}-windows-x86_64)
+    if(TARGET korvex-configurator)
+        list(APPEND programs korvex-configurator)
+        set(base korvex-mini-configurator-${PROJECT_VERSION}-windows-x86_64)
     endif()
-    string(REPLACE ";" "\\;" licence_list "${licences}")
+    set(readme ${CMAKE_BINARY_DIR}/windows/README.txt)
+    add_custom_command(OUTPUT ${readme}
+        COMMAND ${CMAKE_COMMAND} -DREADME=${CMAKE_SOURCE_DIR}/README.md -DOUTPUT=${readme}
+                -P ${CMAKE_SOURCE_DIR}/cmake/WindowsReadme.cmake
+        DEPENDS ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/cmake/WindowsReadme.cmake
+        COMMENT "Writing ${readme}")
+    set(hidapi_licence ${CMAKE_BINARY_DIR}/windows/LICENSE-hidapi.txt)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/windows)
+    file(COPY_FILE ${KORVEX_HIDAPI_SOURCE_DIR}/LICENSE-bsd.txt ${hidapi_licence})
+    set(files ${readme} ${hidapi_licence})
+    if(EXISTS ${CMAKE_SOURCE_DIR}/LICENSE)
+        list(PREPEND files ${CMAKE_SOURCE_DIR}/LICENSE)
+    endif()
+    foreach(program IN LISTS programs)
+        list(APPEND files $<TARGET_FILE:${program}>)
+    endforeach()
+    string(REPLACE ";" "\\;" file_list "${files}")
+
+    set(zip ${CMAKE_BINARY_DIR}/${base}.zip)
     add_custom_target(windows-zip
-        COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:${exe_target}>
-                -DREADME=${CMAKE_SOURCE_DIR}/README.md "-DLICENCES=${licence_list}" -DZIP=${zip}
+        COMMAND ${CMAKE_COMMAND} "-DFILES=${file_list}" -DZIP=${zip}
                 -P ${CMAKE_SOURCE_DIR}/cmake/WindowsZip.cmake
-        DEPENDS ${exe_target}
+        DEPENDS ${programs} ${readme}
         COMMENT "Packing ${zip}")
+
+    if(TARGET korvex-configurator)
+        find_program(MAKENSIS makensis)
+        set(setup ${CMAKE_BINARY_DIR}/${base}-setup.exe)
+        add_custom_target(windows-installer
+            COMMAND ${CMAKE_COMMAND} "-DFILES=${file_list}" -DMAKENSIS=${MAKENSIS}
+                    -DSCRIPT=${CMAKE_SOURCE_DIR}/packaging/windows/korvex-mini.nsi
+                    -DICON=${CMAKE_SOURCE_DIR}/packaging/icons/korvex-configurator.ico
+                    -DVERSION=${PROJECT_VERSION} -DSETUP=${setup}
+                    -P ${CMAKE_SOURCE_DIR}/cmake/WindowsInstaller.cmake
+            DEPENDS ${programs} ${readme}
+            COMMENT "Building ${setup}")
+    endif()
 endfunction()

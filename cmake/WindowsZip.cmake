@@ -1,22 +1,11 @@
-# Packs the release artefact: cmake -DEXE=... -DREADME=... -DLICENCES=a;b -DZIP=... -P this.
-# The zip holds korvex-cli.exe, README.txt (the README's command-line sections, CRLF) and the
-# licences of what the exe contains.
-# Every "## " section whose heading names the command line, configuration as code or Windows.
-execute_process(
-    COMMAND awk "/^## /{keep = ($0 ~ /korvex-cli|[Cc]ommand line|[Cc]onfiguration as code|Windows/)} keep {sub(/\r$/, \"\"); printf \"%s\\r\\n\", $0}" "${README}"
-    OUTPUT_VARIABLE sections RESULT_VARIABLE extracted)
-if(NOT extracted EQUAL 0)
-    message(FATAL_ERROR "could not read ${README}")
-endif()
-set(text "Korvex Mini Configurator: korvex-cli for Windows\r\n\r\n${sections}")
+# Packs the release zip: cmake -DFILES=a;b;c -DZIP=... -P this. The files lie side by side at the
+# top of the zip, in name order (zip -X: without Unix owners and extra time fields).
 set(stage "${ZIP}.stage")
 file(REMOVE_RECURSE "${stage}")
 file(MAKE_DIRECTORY "${stage}")
-file(COPY "${EXE}" DESTINATION "${stage}")
-file(WRITE "${stage}/README.txt" "${text}")
-foreach(licence IN LISTS LICENCES)
-    get_filename_component(name "${licence}" NAME)
-    file(COPY_FILE "${licence}" "${stage}/${name}")
+foreach(member IN LISTS FILES)
+    get_filename_component(name "${member}" NAME)
+    file(COPY_FILE "${member}" "${stage}/${name}")
 endforeach()
 file(GLOB members RELATIVE "${stage}" "${stage}/*")
 list(SORT members)

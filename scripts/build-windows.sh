@@ -1,14 +1,19 @@
 #!/bin/sh
-# Cross-builds korvex-cli.exe for 64-bit Windows (build-windows/bin/korvex-cli.exe) and its zip.
-# Installs mingw-w64 and wine, and unpacks Debian's hidapi source package into the build folder
-# for hidapi's Windows backend; that needs a deb-src entry for the mirror apt already uses,
-# which this script adds when it is missing.
+# Cross-builds the Windows programs for 64-bit Windows: korvex-cli.exe and korvex-configurator.exe
+# in build-windows-gui/bin, their zip and their setup program (cmake --preset windows-gui).
+# Installs mingw-w64, NSIS and what the tests under wine need, and unpacks Debian's hidapi source
+# package into build-windows/hidapi-source for hidapi's Windows backend. Qt for Windows is built
+# once from Debian's qt6-base source by scripts/qt-mingw.sh and cached outside the tree. Both
+# source packages need a deb-src entry for the mirror apt already uses, which this script adds
+# when it is missing.
 set -eu
 cd "$(dirname "$0")/.."
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
-packages="g++-mingw-w64-x86-64-posix wine64 dpkg-dev zip"
+# The cross build, then what scripts/test-windows.sh needs to run the programs under wine.
+packages="g++-mingw-w64-x86-64-posix dpkg-dev zip nsis qt6-base-dev qt6-base-dev-tools cmake
+ninja-build wine64 fonts-wine xvfb openbox xdotool x11-utils imagemagick"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -16,19 +21,17 @@ for package in $packages; do
 done
 
 source_dir=build-windows/hidapi-source
-if [ ! -f "$source_dir/windows/hid.c" ]; then
-    if ! apt-get source --print-uris hidapi >/dev/null 2>&1; then
-        [ -n "$(apt-cache policy | grep -E '^ +[0-9]+ https?:')" ] || $sudo apt-get update -qq
-        # The mirror and release of the first plain Debian package list apt reads.
-        mirror=$(apt-cache policy | awk '$2 ~ /^https?:/ && $3 ~ /\/main$/ && $3 !~ /-/ {
-            split($3, suite, "/"); print $2, suite[1]; exit }')
-        [ -n "$mirror" ] || { echo "build-windows: no Debian mirror found in apt's lists" >&2; exit 1; }
-        set -- $mirror
-        echo "Adding a deb-src entry for $1 $2"
-        printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-            "$1" "$2" | $sudo tee /etc/apt/sources.list.d/korvex-deb-src.sources >/dev/null
-        $sudo apt-get update -qq
-    fi
+if ! apt-get source --print-uris hidapi >/dev/null 2>&1; then
+    [ -n "$(apt-cache policy | grep -E '^ +[0-9]+ https?:')" ] || $sudo apt-get update -qq
+    # The mirror and release of the first plain Debian package list apt reads.
+    mirror=$(apt-cache policy | awk '$2 ~ /^https?:/ && $3 ~ /\/main$/ && $3 !~ /-/ {
+        split($3, suite, "/"); print $2, suite[1]; exit }')
+    [ -n "$mirror" ] || { echo "build-windows: no Debian mirror found in apt's lists" >&2; exit 1; }
+    set -- $mirror
+    echo "Adding a deb-src entry for $1 $2"
+    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+        "$1" "$2" | $sudo tee /etc/apt/sources.list.d/korvex-deb-src.sources >/dev/null
+    $sudo apt-get update -qq
 fi
 if [ -n "$missing" ]; then
     echo "Installing:$missing"
@@ -46,6 +49,14 @@ if [ ! -f "$source_dir/windows/hid.c" ]; then
     rm -rf "$work"
 fi
 
-cmake --preset windows
-cmake --build --preset windows
-cmake --build --preset windows --target windows-zip
+started=$(date +%s)
+KORVEX_QT_MINGW=$(sh scripts/qt-mingw.sh)
+export KORVEX_QT_MINGW
+echo "Qt for mingw: $KORVEX_QT_MINGW ($(($(date +%s) - started)) s)"
+
+# A build folder made with another Qt is configured afresh (the toolchain file names the Qt).
+fresh=""
+grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$KORVEX_QT_MINGW/" build-windows-gui/CMakeCache.txt || fresh="--fresh"
+cmake --preset windows-gui $fresh
+cmake --build --preset windows-gui
+cmake --build --preset windows-gui --target windows-zip windows-installer

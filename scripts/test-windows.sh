@@ -1,20 +1,21 @@
 #!/bin/sh
 # Runs the Windows build of korvex-cli under wine: the command-line test program's cases through
 # korvex-cli.exe, then the same commands through both builds, whose outputs must be identical
-# byte for byte. Needs build/ (scripts/run-tests.sh) and build-windows/ (scripts/build-windows.sh).
+# byte for byte; then the configurator and the setup program (scripts/test-windows-gui.sh).
+# Needs build/ (scripts/run-tests.sh) and build-windows-gui/ (scripts/build-windows.sh).
 # Prints one line per check and "N passed, N failed" at the end.
 set -u
 cd "$(dirname "$0")/.."
 root=$(pwd)
 linux="$root/build/bin/korvex-cli"
-exe="$root/build-windows/bin/korvex-cli.exe"
+exe="$root/build-windows-gui/bin/korvex-cli.exe"
 wine=/usr/lib/wine/wine64
 for needed in "$linux" "$root/build/bin/test-cli" "$exe" "$wine"; do
     [ -x "$needed" ] || { echo "test-windows: $needed is missing" >&2; exit 1; }
 done
 
 # A private wine prefix, and one wineserver kept running for all the calls.
-export WINEPREFIX="$root/build-windows/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$root/build-windows-gui/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
 /usr/lib/wine/wineserver -p 600
 trap '/usr/lib/wine/wineserver -k 2>/dev/null' EXIT
@@ -79,4 +80,7 @@ check "the real device search finds no Korvex Mini" sh -c "'$wine' '$exe' versio
 
 echo "wine checks took $(($(date +%s) - started)) s"
 echo "windows: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+/usr/lib/wine/wineserver -k 2>/dev/null
+gui=0
+sh scripts/test-windows-gui.sh || gui=1
+[ "$failed" -eq 0 ] && [ "$gui" -eq 0 ]

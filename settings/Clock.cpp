@@ -1,6 +1,8 @@
 #include "settings/Clock.h"
 
 #include <chrono>
+#include <cstdio>
+#include <string>
 
 namespace korvex {
 
@@ -38,6 +40,19 @@ UtcDateTime SystemClock::utcNow() const {
 int64_t SystemClock::secondsNow() const {
     using namespace std::chrono;
     return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}
+
+std::optional<UtcDateTime> parseMinuteTime(std::string_view text) {
+    const std::string value(text);
+    UtcDateTime time;
+    char tail = 0;
+    const int fields = std::sscanf(value.c_str(), "%4d-%2d-%2dT%2d:%2d%c", &time.year, &time.month,
+                                   &time.day, &time.hour, &time.minute, &tail);
+    if (fields != 5 || value.size() != 16 || time.month < 1 || time.month > 12 || time.day < 1 ||
+        time.day > 31 || time.hour > 23 || time.minute > 59 || time.hour < 0 || time.minute < 0) {
+        return std::nullopt;
+    }
+    return time;
 }
 
 FixedClock::FixedClock(UtcDateTime time) : time_(time) {}

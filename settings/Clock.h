@@ -2,6 +2,8 @@
 // The clock seam: the current UTC time and the current time in whole seconds.
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace korvex {
 
@@ -12,6 +14,7 @@ struct UtcDateTime {
     int hour = 0;   // 0..23
     int minute = 0;
     int second = 0;
+    bool operator==(const UtcDateTime&) const = default;
 };
 
 class Clock {
@@ -44,5 +47,9 @@ class FixedClock final : public Clock {
 // Seconds since the epoch of a UTC date and time, and back.
 int64_t toEpochSeconds(const UtcDateTime& time);
 UtcDateTime fromEpochSeconds(int64_t seconds);
+
+// A time given as YYYY-MM-DDTHH:MM (seconds 0), as the programs' --time options take it;
+// nullopt for anything else.
+std::optional<UtcDateTime> parseMinuteTime(std::string_view text);
 
 }  // namespace korvex

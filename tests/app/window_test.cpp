@@ -400,6 +400,10 @@ class WindowTest : public QObject {
             << QStringList{"--sim-fault=reject:1"} << QString() << QString() << true << run;
         QTest::newRow("malformed fault")
             << QStringList{"--sim-fault=crash:1"} << "/tmp/a" << QString() << true << run;
+        QTest::newRow("time") << QStringList{"--time", "2026-12-08T21:30"} << QString() << QString()
+                              << false << run;
+        QTest::newRow("malformed time")
+            << QStringList{"--time=2026-12-08 21:30"} << QString() << QString() << true << run;
         QTest::newRow("help wins") << QStringList{"--fast", "--help"} << QString() << QString()
                                    << false << static_cast<int>(Request::Help);
         QTest::newRow("version") << QStringList{"-v"} << QString() << QString() << false
@@ -423,6 +427,11 @@ class WindowTest : public QObject {
             QCOMPARE(QString::fromStdString(options.simulateFolder->string()), folder);
         }
         QCOMPARE(options.simulatedFault.has_value(), arguments.contains("silent:5"));
+        const std::optional<korvex::UtcDateTime> time =
+            arguments.contains("--time")
+                ? std::optional(korvex::UtcDateTime{2026, 12, 8, 21, 30, 0})
+                : std::nullopt;
+        QVERIFY(options.time == time);
     }
 
     // The program itself: --help and --version on stdout with status 0, a wrong argument the

@@ -1,0 +1,217 @@
+#!/bin/sh
+# Runs the Windows configurator and its setup program under wine on a virtual X display (Xvfb and
+# openbox): the main window and its title; --version and --help; "Write config" and "Read config"
+# clicked with xdotool against a simulated device, the device's image compared byte for byte with
+# what korvex-cli writes from the same file at the same time; a screenshot of the main window
+# (build-windows-gui/configurator-wine.png); then a silent install into the wine prefix, the
+# installed programs, and the uninstaller. Needs build/ (scripts/run-tests.sh) and
+# build-windows-gui/ (scripts/build-windows.sh). Prints one line per check and "N passed, N failed".
+set -u
+cd "$(dirname "$0")/.."
+root=$(pwd)
+out=$root/build-windows-gui
+gui=$out/bin/korvex-configurator.exe
+linux=$root/build/bin/korvex-cli
+setup=$(ls "$out"/korvex-mini-configurator-*-setup.exe 2>/dev/null | head -n 1)
+wine=/usr/lib/wine/wine64
+for needed in "$linux" "$gui" "$setup" "$wine" /usr/bin/Xvfb /usr/bin/openbox /usr/bin/xdotool \
+    /usr/bin/xwininfo /usr/bin/import; do
+    [ -x "$needed" ] || { echo "test-windows-gui: ${needed:-the setup program} is missing" >&2; exit 1; }
+done
+title="Korvex Mini Configurator v1.10"
+time="2026-12-08T21:30"
+
+work=$(mktemp -d)
+display_pid=""
+cleanup() {
+    /usr/lib/wine/wineserver -k 2>/dev/null
+    [ -z "$display_pid" ] || kill "$display_pid" "$wm_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+passed=0
+failed=0
+check() {  # NAME, then a command that succeeds when the check holds
+    name=$1
+    shift
+    if "$@" >"$work/check.log" 2>&1; then
+        passed=$((passed + 1))
+        echo "ok      $name"
+    else
+        failed=$((failed + 1))
+        echo "FAILED  $name"
+        sed 's/^/        /' "$work/check.log" | tail -n 20
+    fi
+}
+started=$(date +%s)
+
+# A display of its own: the first free number from 90 on.
+number=90
+while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
+export DISPLAY=":$number"
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+display_pid=$!
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+
+# A wine prefix of its own, with the Tahoma font that Qt takes for Windows' dialog font: without
+# it Qt falls back to a wide serif font that the window's fields are too narrow for.
+export WINEPREFIX="$out/wine-prefix-gui" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX"
+/usr/lib/wine/wineserver -p 600
+"$wine" "$root/build-windows-gui/bin/korvex-cli.exe" --help >/dev/null 2>&1
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+mkdir -p "$fonts"
+cp /usr/share/wine/fonts/tahoma*.ttf "$fonts/" 2>/dev/null
+tahoma() {
+    [ -f "$fonts/tahoma.ttf" ] ||
+        { echo "wine has no Tahoma (/usr/share/wine/fonts/tahoma.ttf, Debian's fonts-wine):" \
+            "the window would be judged in a fallback font that clips its fields"; return 1; }
+}
+check "Tahoma is in the wine prefix" tahoma
+tahoma >/dev/null
+has_tahoma=$?
+
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+check "--version prints the version" sh -c "'$wine' '$gui' --version | tr -d '\r' | grep -qx '$title'"
+check "--help prints the usage" sh -c "'$wine' '$gui' --help | tr -d '\r' | grep -q '^Usage: korvex-configurator'"
+
+# The windows of the program that are not its main window: its message boxes and questions.
+boxes() {
+    xdotool search --onlyvisible --class 'korvex-configurator' 2>/dev/null | while read -r id; do
+        [ "$id" = "$main" ] || [ -z "$(xdotool getwindowname "$id" 2>/dev/null)" ] || echo "$id"
+    done
+}
+# Answers every box that is open with its default button (Return), noting its title.
+answer_boxes() {
+    for box in $(boxes); do
+        echo "answered the box \"$(xdotool getwindowname "$box")\"" >>"$work/boxes.log"
+        xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus "$box"
+        xdotool key --clearmodifiers Return
+        sleep 0.5
+    done
+}
+# Clicks a point of the main window (x y from its top left corner), then moves the pointer away
+# so that no tool tip opens.
+click() {
+    xdotool windowactivate --sync "$main" >/dev/null 2>&1
+    xdotool mousemove --window "$main" "$1" "$2" click 1 mousemove 1270 1010
+}
+# Waits (at most a minute) until FILE has the bytes of EXPECTED with no box open, answering boxes.
+settles_to() {
+    for _ in $(seq 120); do
+        answer_boxes
+        if cmp -s "$1" "$2" && [ -z "$(boxes)" ]; then
+            return 0
+        fi
+        sleep 0.5
+    done
+    echo "the device's eeprom.bin never became the expected image"
+    cat "$work/boxes.log" 2>/dev/null
+    cmp -l "$1" "$2" | head -n 5
+    return 1
+}
+# Waits until a box has come and gone and none has come for two seconds.
+box_answered() {
+    answered=0
+    quiet=0
+    for _ in $(seq 120); do
+        if [ -n "$(boxes)" ]; then
+            answer_boxes
+            answered=1
+            quiet=0
+        elif [ "$answered" -eq 1 ]; then
+            quiet=$((quiet + 1))
+            [ "$quiet" -lt 4 ] || return 0
+        fi
+        sleep 0.5
+    done
+    echo "no box came"
+    return 1
+}
+window_shown() {
+    for _ in $(seq 120); do
+        main=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+        [ -n "$main" ] && break
+        sleep 0.5
+    done
+    [ -n "$main" ] || { echo "no window titled \"$title\" within a minute"; return 1; }
+    xwininfo -id "$main" >"$work/window.txt"
+    grep -q "Map State: IsViewable" "$work/window.txt" &&
+        grep -q "xwininfo: Window id: $main \"$title\"" "$work/window.txt"
+}
+
+# The simulated device of the window, and korvex-cli's own devices for the expected images.
+"$linux" defaults -o "$work/defaults.cfg" >/dev/null
+sed 's/^Callsign=NOCALL/Callsign=SP5AB/; s/^Beacon1_msg=.*/Beacon1_msg=Korvex under wine/' \
+    "$work/defaults.cfg" >"$work/station.cfg"
+expect() {  # FOLDER FILE TIME: what korvex-cli leaves on a simulated device
+    "$linux" write "$2" --time "$3" --no-backup --simulate "$1" >/dev/null
+}
+expect "$work/expect-defaults" "$work/defaults.cfg" "$time"
+expect "$work/expect-station" "$work/station.cfg" "$time"
+device="$work/device"
+main=""
+if [ "$has_tahoma" -eq 0 ]; then
+    "$wine" "$gui" --simulate "$(winpath "$device")" --time "$time" >"$work/gui.log" 2>&1 &
+    check "the main window is shown, titled \"$title\"" window_shown
+fi
+if [ -n "$main" ]; then
+    # The buttons' places in the window under wine's Tahoma 8 pt (x y from the top left corner).
+    read_config="50 50"
+    write_config="130 50"
+    # shellcheck disable=SC2086
+    click $write_config
+    check "\"Write config\" leaves the image that korvex-cli writes from the same settings" \
+        settles_to "$device/eeprom.bin" "$work/expect-defaults/eeprom.bin"
+    import -window "$main" "$out/configurator-wine.png" 2>/dev/null
+    check "a screenshot of the main window" test -s "$out/configurator-wine.png"
+
+    # korvex-cli puts other settings on the device (at another time); "Read config" takes them
+    # into the window, which then writes them again at its own time: korvex-cli's image of the
+    # same file at that time, only when every setting came across.
+    "$linux" write "$work/station.cfg" --time 2025-01-02T03:04 --no-backup --simulate "$device" >/dev/null
+    # shellcheck disable=SC2086
+    click $read_config
+    check "\"Read config\" ends with the firmware version box" box_answered
+    # shellcheck disable=SC2086
+    click $write_config
+    check "\"Read config\" read every setting: written again, the image is korvex-cli's" \
+        settles_to "$device/eeprom.bin" "$work/expect-station/eeprom.bin"
+    xdotool windowclose "$main" 2>/dev/null || xdotool key --window "$main" alt+F4
+    box_answered >/dev/null 2>&1
+fi
+
+# The setup program, silent, into the prefix's Program Files; then the uninstaller.
+programs="$WINEPREFIX/drive_c/Program Files/Korvex Mini Configurator"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Korvex Mini Configurator.lnk"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KorvexMiniConfigurator'
+check "the setup program installs silently (/S)" "$wine" "$setup" /S
+check "both programs are in Program Files" \
+    test -f "$programs/korvex-configurator.exe" -a -f "$programs/korvex-cli.exe" -a -f "$programs/uninstall.exe"
+check "the Start menu entry \"Korvex Mini Configurator\"" test -f "$shortcut"
+check "the uninstaller is registered among the installed apps" \
+    sh -c "'$wine' reg query '$key' /v UninstallString | tr -d '\r' | grep -q 'uninstall.exe'"
+check "the installed configurator runs" \
+    sh -c "'$wine' 'C:\\Program Files\\Korvex Mini Configurator\\korvex-configurator.exe' --version | tr -d '\r' | grep -qx '$title'"
+check "the installed korvex-cli runs" \
+    sh -c "'$wine' 'C:\\Program Files\\Korvex Mini Configurator\\korvex-cli.exe' defaults -o '$(winpath "$work/installed.cfg")' >/dev/null &&
+        cmp '$work/defaults.cfg' '$work/installed.cfg'"
+uninstalled() {
+    "$wine" "C:\\Program Files\\Korvex Mini Configurator\\uninstall.exe" /S || return 1
+    # The uninstaller runs on from a copy of itself in the temporary folder.
+    for _ in $(seq 120); do
+        [ -e "$programs" ] || [ -e "$shortcut" ] || break
+        sleep 0.5
+    done
+    [ ! -e "$programs" ] || { echo "left behind:"; ls -la "$programs"; return 1; }
+    [ ! -e "$shortcut" ] || { echo "left behind: $shortcut"; return 1; }
+    ! "$wine" reg query "$key" >/dev/null 2>&1 || { echo "still registered: $key"; return 1; }
+}
+check "the uninstaller removes the programs, the entry and the registration" uninstalled
+
+echo "configurator under wine took $(($(date +%s) - started)) s"
+echo "windows configurator: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
