@@ -13,7 +13,7 @@ sudo=""
 
 # The cross build, then what scripts/test-windows.sh needs to run the programs under wine.
 packages="g++-mingw-w64-x86-64-posix dpkg-dev zip nsis qt6-base-dev qt6-base-dev-tools cmake
-ninja-build wine64 fonts-wine xvfb openbox xdotool x11-utils imagemagick"
+ninja-build wine64 fonts-wine xvfb openbox xdotool x11-utils imagemagick unzip"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -184,6 +184,22 @@ if [ -n "$main" ]; then
     box_answered >/dev/null 2>&1
 fi
 
+# The zip: both programs as built, README.txt with CRLF line ends, hidapi's licence.
+zip=$(ls "$out"/korvex-mini-configurator-*-windows-x86_64.zip 2>/dev/null | head -n 1)
+zip_holds() {
+    [ -n "$zip" ] || { echo "no zip in $out"; return 1; }
+    members=$(unzip -Z1 "$zip" | tr '\n' ' ')
+    [ "$members" = "LICENSE-hidapi.txt README.txt korvex-cli.exe korvex-configurator.exe " ] ||
+        { echo "the zip holds: $members"; return 1; }
+    unzip -p "$zip" korvex-configurator.exe | cmp - "$gui" || return 1
+    unzip -p "$zip" korvex-cli.exe | cmp - "$out/bin/korvex-cli.exe" || return 1
+    lines=$(unzip -p "$zip" README.txt | wc -l)
+    returns=$(unzip -p "$zip" README.txt | tr -cd '\r' | wc -c)
+    [ "$lines" -gt 0 ] && [ "$lines" -eq "$returns" ] ||
+        { echo "README.txt: $returns of $lines lines end in CRLF"; return 1; }
+}
+check "the zip holds both programs, README.txt (CRLF) and hidapi's licence" zip_holds
+
 # The setup program, silent, into the prefix's Program Files; then the uninstaller.
 programs="$WINEPREFIX/drive_c/Program Files/Korvex Mini Configurator"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Korvex Mini Configurator.lnk"
