@@ -84,12 +84,14 @@ boxes() {
         [ "$id" = "$main" ] || [ -z "$(xdotool getwindowname "$id" 2>/dev/null)" ] || echo "$id"
     done
 }
-# Answers every box that is open with its default button (Return), noting its title.
+# Answers every open box with its first button: the focus starts on the default, the last button
+# (Cancel in a question), and Tab goes round to the first ("Write" in the write question,
+# "Discard" in the question on unsaved changes, OK where there is only OK); space presses it.
 answer_boxes() {
     for box in $(boxes); do
-        echo "answered the box \"$(xdotool getwindowname "$box")\"" >>"$work/boxes.log"
+        echo "answered a box titled \"$(xdotool getwindowname "$box")\"" >>"$work/boxes.log"
         xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus "$box"
-        xdotool key --clearmodifiers Return
+        xdotool key --clearmodifiers Tab space
         sleep 0.5
     done
 }
@@ -159,6 +161,9 @@ if [ "$has_tahoma" -eq 0 ]; then
     check "the main window is shown, titled \"$title\"" window_shown
 fi
 if [ -n "$main" ]; then
+    sleep 1
+    import -window "$main" "$out/configurator-wine.png" 2>/dev/null
+    check "a screenshot of the main window" test -s "$out/configurator-wine.png"
     # The buttons' places in the window under wine's Tahoma 8 pt (x y from the top left corner).
     read_config="50 50"
     write_config="130 50"
@@ -166,8 +171,6 @@ if [ -n "$main" ]; then
     click $write_config
     check "\"Write config\" leaves the image that korvex-cli writes from the same settings" \
         settles_to "$device/eeprom.bin" "$work/expect-defaults/eeprom.bin"
-    import -window "$main" "$out/configurator-wine.png" 2>/dev/null
-    check "a screenshot of the main window" test -s "$out/configurator-wine.png"
 
     # korvex-cli puts other settings on the device (at another time); "Read config" takes them
     # into the window, which then writes them again at its own time: korvex-cli's image of the
