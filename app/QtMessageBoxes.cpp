@@ -25,7 +25,7 @@ QMessageBox::Icon qtIcon(BoxIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// A box that asks is at least as wide as its caption, so that the title bar shows it in full.
+// A box is at least as wide as its caption, so that the title bar shows it in full.
 void fitCaption(QMessageBox& box) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid) {
@@ -44,6 +44,7 @@ void fitCaption(QMessageBox& box) {
 void QtMessageBoxes::show(BoxIcon icon, const QString& caption, const QString& text) {
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, parent_.data());
     box.setTextFormat(Qt::PlainText);
+    fitCaption(box);
     box.exec();
 }
 
