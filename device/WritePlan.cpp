@@ -19,12 +19,7 @@ WritePlan planWrite(const ConfigImage& onDevice, const Settings& toWrite) {
             "compared.";
         return plan;
     }
-    // The image does not hold every setting: those it lacks read as their defaults from it.
-    for (SettingDifference& change : diffSettings(device, toWrite, sameAsStored)) {
-        if (heldByImage(change.def->name)) {
-            plan.changes.push_back(std::move(change));
-        }
-    }
+    plan.changes = diffSettings(device, toWrite, sameAsStored);
     if (!onDevice.checksumMatches()) {
         plan.notComparable =
             "The device's image has a bad checksum: the values shown as the device's may not be "

@@ -137,14 +137,10 @@ Stored storedForm(const FieldRow& row, std::string_view setting, const Settings&
     return std::nullopt;
 }
 
-bool heldByImage(std::string_view setting) {
-    return rowsBySetting().count(setting) != 0;
-}
-
 bool sameAsStored(const SettingDef& def, const Settings& left, const Settings& right) {
     const auto row = rowsBySetting().find(def.name);
     if (row == rowsBySetting().end()) {
-        return sameAsTyped(def, left, right);
+        return true;
     }
     const Stored a = storedForm(*row->second, def.name, left);
     const Stored b = storedForm(*row->second, def.name, right);

@@ -18,12 +18,9 @@ namespace korvex {
 std::optional<std::string> storedForm(const FieldRow& row, std::string_view setting,
                                       const Settings& settings);
 
-// Whether the image holds the setting at all (the window's own switches, such as Uploadpctime,
-// it does not).
-bool heldByImage(std::string_view setting);
-
-// Equal when both values encode to the same bytes; a value that cannot be encoded, and a setting
-// that the image does not hold, is compared as typed.
+// Equal when both values encode to the same bytes; a value that cannot be encoded is compared as
+// typed. A setting that the image does not hold (the window's own switch Uploadpctime) is stored
+// alike whatever its value.
 bool sameAsStored(const SettingDef& def, const Settings& left, const Settings& right);
 
 }  // namespace korvex
