@@ -145,16 +145,19 @@ window_shown() {
         grep -q "xwininfo: Window id: $main \"$title\"" "$work/window.txt"
 }
 
-# The simulated device of the window, and korvex-cli's own devices for the expected images.
+# The simulated device of the window, and korvex-cli's own devices for the expected images. The
+# window reads the device before a write and writes only what changes, so korvex-cli first puts
+# other settings there (at another time); without a backup korvex-cli writes whatever it holds.
 "$linux" defaults -o "$work/defaults.cfg" >/dev/null
 sed 's/^Callsign=NOCALL/Callsign=SP5AB/; s/^Beacon1_msg=.*/Beacon1_msg=Korvex under wine/' \
     "$work/defaults.cfg" >"$work/station.cfg"
-expect() {  # FOLDER FILE TIME: what korvex-cli leaves on a simulated device
+put() {  # FOLDER FILE TIME: the image korvex-cli leaves on a simulated device
     "$linux" write "$2" --time "$3" --no-backup --simulate "$1" >/dev/null
 }
-expect "$work/expect-defaults" "$work/defaults.cfg" "$time"
-expect "$work/expect-station" "$work/station.cfg" "$time"
+put "$work/expect-defaults" "$work/defaults.cfg" "$time"
+put "$work/expect-station" "$work/station.cfg" "$time"
 device="$work/device"
+put "$device" "$work/station.cfg" 2025-01-02T03:04
 main=""
 if [ "$has_tahoma" -eq 0 ]; then
     "$wine" "$gui" --simulate "$(winpath "$device")" --time "$time" >"$work/gui.log" 2>&1 &
@@ -172,13 +175,14 @@ if [ -n "$main" ]; then
     check "\"Write config\" leaves the image that korvex-cli writes from the same settings" \
         settles_to "$device/eeprom.bin" "$work/expect-defaults/eeprom.bin"
 
-    # korvex-cli puts other settings on the device (at another time); "Read config" takes them
-    # into the window, which then writes them again at its own time: korvex-cli's image of the
-    # same file at that time, only when every setting came across.
-    "$linux" write "$work/station.cfg" --time 2025-01-02T03:04 --no-backup --simulate "$device" >/dev/null
+    # "Read config" takes korvex-cli's settings into the window; written again (over other
+    # settings) at the window's time, they give korvex-cli's image of the same file at that time
+    # only when every setting came across.
+    put "$device" "$work/station.cfg" 2025-01-02T03:04
     # shellcheck disable=SC2086
     click $read_config
     check "\"Read config\" ends with the firmware version box" box_answered
+    put "$device" "$work/defaults.cfg" 2025-01-02T03:04
     # shellcheck disable=SC2086
     click $write_config
     check "\"Read config\" read every setting: written again, the image is korvex-cli's" \
