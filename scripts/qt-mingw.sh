@@ -4,7 +4,8 @@
 # installed in. The build is cached outside the source tree, in
 #   ${XDG_CACHE_HOME:-~/.cache}/korvex-mini/qt6-mingw-<Qt source version>-gcc<mingw version>-<options hash>
 # so that later builds on the same machine reuse it. A folder without the completion stamp (an
-# interrupted build) is removed and built again, never used.
+# interrupted build) is removed and installed again, never used; an interrupted build tree
+# beside it is continued (ninja redoes every step that did not finish).
 # Needs: a deb-src entry, qt6-base-dev and qt6-base-dev-tools (the host tools, of the same Qt
 # version as the source), g++-mingw-w64-x86-64-posix, cmake, ninja-build, dpkg-dev.
 # Build progress goes to a log file next to the cache folder; KORVEX_JOBS sets the parallel jobs.
@@ -34,8 +35,8 @@ compiler_version=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix 2>/d
 
 # Only the modules the configurator uses; the third-party libraries bundled, since Debian has none
 # of them for mingw. pkg-config off: Debian's cross patch would read the host's .pc files. The
-# tablet feature off: Debian's source drops the wintab headers it needs. Direct2D stays on (the
-# windows platform plugin of 6.4.2 does not link without it).
+# tablet feature off: Debian's source drops the wintab headers it needs. OpenGL and Direct2D stay
+# on: without them the windows platform plugin of 6.4.2 does not compile or does not link.
 options="-DCMAKE_BUILD_TYPE=Release
 -DBUILD_SHARED_LIBS=OFF
 -DQT_HOST_PATH=/usr
@@ -51,7 +52,6 @@ options="-DCMAKE_BUILD_TYPE=Release
 -DFEATURE_concurrent=OFF
 -DFEATURE_testlib=OFF
 -DFEATURE_printsupport=OFF
--DFEATURE_opengl=OFF
 -DFEATURE_vulkan=OFF
 -DFEATURE_zstd=OFF
 -DFEATURE_icu=OFF
@@ -80,16 +80,20 @@ fi
 if [ -e "$qt" ]; then
     say "$qt was left half-built by an interrupted build: building it again"
 fi
-rm -rf "$qt" "$qt.partial" "$qt.build" "$qt.source"
+rm -rf "$qt" "$qt.partial"
 
 log=$qt.log
 say "building Qt $source_version for mingw-w64 into $qt"
 say "(about 1000 steps, 20 minutes on 2 cores; progress in $log)"
 started=$(date +%s)
-mkdir -p "$qt.source"
-(cd "$qt.source" && apt-get source --download-only "qt6-base=$source_version" >"$log" 2>&1 &&
-    dpkg-source --no-check -x ./*.dsc qtbase >>"$log" 2>&1) ||
-    { say "fetching the qt6-base source failed:"; tail -n 20 "$log" >&2; exit 1; }
+[ ! -d "$qt.build" ] || say "continuing the interrupted build in $qt.build"
+if [ ! -f "$qt.source/unpacked" ]; then
+    rm -rf "$qt.source" "$qt.build"
+    mkdir -p "$qt.source"
+    (cd "$qt.source" && apt-get source --download-only "qt6-base=$source_version" >"$log" 2>&1 &&
+        dpkg-source --no-check -x ./*.dsc qtbase >>"$log" 2>&1 && touch unpacked) ||
+        { say "fetching the qt6-base source failed:"; tail -n 20 "$log" >&2; exit 1; }
+fi
 
 run() {  # a build step whose output goes to the log; on failure its end is shown
     "$@" >>"$log" 2>&1 || { say "failed: $*"; tail -n 40 "$log" >&2; exit 1; }
