@@ -83,6 +83,9 @@ QString writeQuestionText(const WritePlan* plan, bool startup) {
                          .arg(changes.size() - kQuestionLines);
         }
     }
+    if (plan->setsClock) {
+        lines << fromLatin1(clockLine(*plan));
+    }
     if (!plan->notComparable.empty()) {
         lines << fromLatin1(plan->notComparable);
     }
