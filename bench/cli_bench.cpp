@@ -94,4 +94,16 @@ void BM_ShowJsonOfAFullFile(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowJsonOfAFullFile)->Unit(benchmark::kMillisecond);
 
+// The checks of a write and the station check on the start-up settings (8 warnings).
+void BM_CheckOfAFullFile(benchmark::State& state) {
+    const std::string arguments = "check " + files().a();
+    const ChildCpu cpu(state);
+    for (auto _ : state) {
+        if (Files::run(arguments) != 0) {
+            throw std::runtime_error("check failed");
+        }
+    }
+}
+BENCHMARK(BM_CheckOfAFullFile)->Unit(benchmark::kMillisecond);
+
 }  // namespace

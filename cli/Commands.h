@@ -16,6 +16,8 @@ enum CommandOption : unsigned {
     kDeviceOptions = 1u << 2,       // the options that select the device (see DeviceChoice.h)
     kJsonOption = 1u << 3,          // --json
     kWriteSafetyOptions = 1u << 4,  // --no-verify, --no-backup, --backup-dir DIR
+    kStrictOption = 1u << 5,        // --strict
+    kVoltOption = 1u << 6,          // --volt V
 };
 
 struct Command {
@@ -30,6 +32,7 @@ std::span<const Command> commands();
 
 int runDefaults(const Arguments& arguments);
 int runCheck(const Arguments& arguments);
+int runBeacons(const Arguments& arguments);
 int runEncode(const Arguments& arguments);
 int runDecode(const Arguments& arguments);
 int runRuf(const Arguments& arguments);
