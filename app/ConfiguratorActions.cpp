@@ -3,6 +3,7 @@
 #include <system_error>
 #include <utility>
 
+#include "advice/StationCheck.h"
 #include "device/ConfigTransfer.h"
 #include "files/ConfigFile.h"
 #include "files/RemoteUpdate.h"
@@ -55,7 +56,16 @@ bool ConfiguratorActions::readConfig() {
 }
 
 bool ConfiguratorActions::writeConfig() {
+    logStationCheck();
     return WriteConfig(device_.link(), outgoing_, settings_, feedback_, clock_, writeSafety_);
+}
+
+void ConfiguratorActions::logStationCheck() {
+    const StationCheck check = checkStation(settings_, clock_);
+    if (check.passed && !check.advice.empty()) {
+        feedback_.log("Station check: " + adviceSummary(check.advice) +
+                      " (Device > Check station...)");
+    }
 }
 
 void ConfiguratorActions::uploadFirmware() {

@@ -22,6 +22,11 @@ using korvex::testing::WindowRig;
 namespace {
 
 const QString kFoundLine = QStringLiteral("Korvex Mini found, vid: Vid_0483, pid: A04B");
+// The station check's line for the start-up settings, and for them with a callsign of its own.
+const QString kStartupCheckLine =
+    QStringLiteral("Station check: 8 warnings, 0 notes (Device > Check station...)");
+const QString kCallsignCheckLine =
+    QStringLiteral("Station check: 7 warnings, 0 notes (Device > Check station...)");
 
 // "PREFIX1/TOTAL" up to "PREFIXcount/TOTAL".
 QStringList pageLines(const char* prefix, int count, int total = 0) {
@@ -101,7 +106,8 @@ class DeviceActionsTest : public QObject {
         rig.settings().setText("Packet2rf_filter_callsign05", "DL1*");
         rig.button("Button5").click();
 
-        const QStringList writeLog = QStringList{kFoundLine} + pageLines("Page written: ", 192) +
+        const QStringList writeLog = QStringList{kCallsignCheckLine, kFoundLine} +
+                                     pageLines("Page written: ", 192) +
                                      QStringList{"Eeprom write success"};
         QCOMPARE(rig.logLines(), writeLog);
         QCOMPARE(rig.window().progressBar().value(), 0);
@@ -112,8 +118,9 @@ class DeviceActionsTest : public QObject {
         rig.settings().setText("Packet2rf_filter_callsign05", "");
         rig.button("Button4").click();
 
-        const QStringList readLog = QStringList{kFoundLine} + pageLines("Page read: ", 192) +
-                                    QStringList{"Eeprom read success.", kFoundLine};
+        const QStringList readLog =
+            QStringList{kFoundLine} + pageLines("Page read: ", 192) +
+            QStringList{"Eeprom read success.", kFoundLine, kCallsignCheckLine};
         QCOMPARE(rig.logLines(), writeLog + readLog);
         QCOMPARE(rig.window().progressBar().value(), 0);
         QCOMPARE(rig.window().progressBar().maximum(), 192);
@@ -223,7 +230,8 @@ class DeviceActionsTest : public QObject {
         std::filesystem::create_directory(folder / "eeprom.bin.tmp");  // no file can take its place
         WindowRig rig(nullptr, &kept);
         rig.button("Button5").click();
-        QCOMPARE(rig.logLines(), (QStringList{kFoundLine, "Page write error: 1/192"}));
+        QCOMPARE(rig.logLines(),
+                 (QStringList{kStartupCheckLine, kFoundLine, "Page write error: 1/192"}));
         QVERIFY(rig.boxes.boxes.empty());
 
         korvex::testing::writeFile(folder / "file", "");

@@ -75,7 +75,8 @@ class MenusTest : public QObject {
         entry(again, "Verify after write").setChecked(true);
         again.button("Button5").click();
         QCOMPARE(again.logLines().last(), QStringLiteral("Eeprom verify success"));
-        QVERIFY(again.logLines()[1].startsWith(QStringLiteral("Backup saved: ")));
+        QVERIFY(again.logLines()[0].startsWith(QStringLiteral("Station check: ")));
+        QVERIFY(again.logLines()[2].startsWith(QStringLiteral("Backup saved: ")));
     }
 
     void traceRecordsUntilUntickedAndAnUnwritableFileRecordsNothing() {
