@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <QTreeWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/Latin1.h"
@@ -29,15 +29,19 @@ QString whereShown(std::string_view name) {
            fromLatin1(settingCaption(*def));
 }
 
-QTreeWidgetItem* row(QStyle::StandardPixmap icon, const QString& where, const QString& text,
-                     const QString& tip, const std::string& setting) {
-    auto* item = new QTreeWidgetItem({where, text});
-    item->setIcon(0, QApplication::style()->standardIcon(icon));
-    item->setData(0, kSettingRole, fromLatin1(setting));
-    for (int column = 0; column < 2; ++column) {
-        item->setToolTip(column, tip);
+// Appends a row: the icon and where the setting is shown, then the text; both with the tool tip.
+void addRow(QTableWidget& table, QStyle::StandardPixmap icon, const QString& where,
+            const QString& text, const QString& tip, const std::string& setting) {
+    const int row = table.rowCount();
+    table.insertRow(row);
+    auto* place = new QTableWidgetItem(QApplication::style()->standardIcon(icon), where);
+    place->setData(kSettingRole, fromLatin1(setting));
+    auto* advice = new QTableWidgetItem(text);
+    for (auto* item : {place, advice}) {
+        item->setToolTip(tip);
     }
-    return item;
+    table.setItem(row, 0, place);
+    table.setItem(row, 1, advice);
 }
 
 }  // namespace
@@ -47,7 +51,7 @@ StationCheckDialog::StationCheckDialog(const StationCheck& check,
     : QDialog(parent) {
     setObjectName(QStringLiteral("StationCheckDialog"));
     setWindowTitle(QStringLiteral("Check station"));
-    resize(760, 420);
+    resize(900, 460);
     auto* layout = new QVBoxLayout(this);
 
     QString summary;
@@ -60,26 +64,28 @@ StationCheckDialog::StationCheckDialog(const StationCheck& check,
     }
     layout->addWidget(new QLabel(summary, this));
 
-    list_ = new QTreeWidget(this);
+    list_ = new QTableWidget(0, 2, this);
     list_->setObjectName(QStringLiteral("StationAdvice"));
-    list_->setHeaderLabels({QStringLiteral("Setting"), QStringLiteral("Advice")});
-    list_->setRootIsDecorated(false);
+    list_->setHorizontalHeaderLabels({QStringLiteral("Setting"), QStringLiteral("Advice")});
+    list_->verticalHeader()->hide();
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setWordWrap(true);
     list_->setAlternatingRowColors(true);
     if (!check.passed) {
-        list_->addTopLevelItem(row(QStyle::SP_MessageBoxCritical, whereShown(check.refusedSetting),
-                                   fromLatin1(check.refusal), QString(), check.refusedSetting));
+        addRow(*list_, QStyle::SP_MessageBoxCritical, whereShown(check.refusedSetting),
+               fromLatin1(check.refusal), QString(), check.refusedSetting);
     }
     for (const Advice& advice : check.advice) {
         const bool warning = advice.rule->severity == AdviceSeverity::Warning;
         const QString tip = fromLatin1(advice.rule->reason) + QLatin1Char('\n') +
                             fromLatin1(advice.rule->reference);
-        list_->addTopLevelItem(
-            row(warning ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxInformation,
-                whereShown(advice.settings.front()), fromLatin1(advice.text), tip,
-                advice.settings.front()));
+        addRow(*list_, warning ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxInformation,
+               whereShown(advice.settings.front()), fromLatin1(advice.text), tip,
+               advice.settings.front());
     }
-    list_->header()->setStretchLastSection(true);
+    list_->horizontalHeader()->setStretchLastSection(true);
     list_->resizeColumnToContents(0);
     layout->addWidget(list_, 2);
 
@@ -103,20 +109,25 @@ StationCheckDialog::StationCheckDialog(const StationCheck& check,
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     show_ = buttons->addButton(QStringLiteral("Show"), QDialogButtonBox::ActionRole);
     show_->setEnabled(false);
-    connect(list_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) { show_->setEnabled(current != nullptr); });
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, &StationCheckDialog::choose);
+    connect(list_, &QTableWidget::currentCellChanged, this,
+            [this](int row) { show_->setEnabled(row >= 0); });
+    connect(list_, &QTableWidget::cellDoubleClicked, this, &StationCheckDialog::choose);
     connect(show_, &QPushButton::clicked, this, &StationCheckDialog::choose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 }
 
+void StationCheckDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    list_->resizeRowsToContents();
+}
+
 void StationCheckDialog::choose() {
-    const QTreeWidgetItem* item = list_->currentItem();
+    const QTableWidgetItem* item = list_->item(list_->currentRow(), 0);
     if (!item) {
         return;
     }
-    const QString name = item->data(0, kSettingRole).toString();
+    const QString name = item->data(kSettingRole).toString();
     accept();
     if (!name.isEmpty()) {
         emit settingChosen(name);

@@ -12,7 +12,7 @@
 
 class QPlainTextEdit;
 class QPushButton;
-class QTreeWidget;
+class QTableWidget;
 
 namespace korvex::app {
 
@@ -22,9 +22,13 @@ class StationCheckDialog final : public QDialog {
     StationCheckDialog(const StationCheck& check, const std::vector<BeaconOnAir>& beacons,
                        QWidget* parent);
 
-    QTreeWidget& list() { return *list_; }
+    QTableWidget& list() { return *list_; }
     QPushButton& showButton() { return *show_; }
     QPlainTextEdit& beaconLines() { return *beacons_; }
+
+  protected:
+    // Fits the rows to their texts once the columns have their widths, so that long texts wrap.
+    void showEvent(QShowEvent* event) override;
 
   signals:
     // The setting to lead to; the dialog has closed.
@@ -33,7 +37,7 @@ class StationCheckDialog final : public QDialog {
   private:
     void choose();
 
-    QTreeWidget* list_ = nullptr;
+    QTableWidget* list_ = nullptr;
     QPushButton* show_ = nullptr;
     QPlainTextEdit* beacons_ = nullptr;
 };

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "app/FilterDialog.h"
@@ -33,9 +33,14 @@ korvex::app::StationCheckDialog& openCheck(WindowRig& rig) {
     return *dialog;
 }
 
-QTreeWidgetItem* rowAt(korvex::app::StationCheckDialog& dialog, const QString& where) {
-    const auto found = dialog.list().findItems(where, Qt::MatchExactly, 0);
-    return found.isEmpty() ? nullptr : found.front();
+// The row whose first cell reads `where`, or -1.
+int rowAt(korvex::app::StationCheckDialog& dialog, const QString& where) {
+    for (int row = 0; row < dialog.list().rowCount(); ++row) {
+        if (dialog.list().item(row, 0)->text() == where) {
+            return row;
+        }
+    }
+    return -1;
 }
 
 }  // namespace
@@ -47,9 +52,9 @@ class StationCheckTest : public QObject {
     void listsTheAdviceAndTheBeaconsAndShowLeadsToTheField() {
         WindowRig rig;
         auto& dialog = openCheck(rig);
-        QCOMPARE(dialog.list().topLevelItemCount(), 8);
-        QCOMPARE(dialog.list().topLevelItem(0)->text(0), QStringLiteral("Radio / Callsign"));
-        QVERIFY(dialog.list().topLevelItem(0)->toolTip(1).contains(
+        QCOMPARE(dialog.list().rowCount(), 8);
+        QCOMPARE(dialog.list().item(0, 0)->text(), QStringLiteral("Radio / Callsign"));
+        QVERIFY(dialog.list().item(0, 1)->toolTip().contains(
             QStringLiteral("APRS Protocol Reference 1.0.1")));
         QCOMPARE(dialog.beaconLines().toPlainText(),
                  QStringLiteral("Beacon 1: every 5 min to RF, every 5 min to APRS-IS\n"
@@ -57,9 +62,9 @@ class StationCheckTest : public QObject {
                                 "U=13.8V."));
 
         QVERIFY(!dialog.showButton().isEnabled());
-        QTreeWidgetItem* rule = rowAt(dialog, QStringLiteral("Digipeater / N<= (Pathn1_higher)"));
-        QVERIFY(rule);
-        dialog.list().setCurrentItem(rule);
+        const int rule = rowAt(dialog, QStringLiteral("Digipeater / N<= (Pathn1_higher)"));
+        QVERIFY(rule >= 0);
+        dialog.list().setCurrentCell(rule, 1);
         dialog.showButton().click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCoreApplication::processEvents();
@@ -74,11 +79,11 @@ class StationCheckTest : public QObject {
         rig.settings().setText("Packet2rf_filter_callsign01", "*");
         rig.settings().setIndex("Packet2rf_filter_type01", 1);
         auto& dialog = openCheck(rig);
-        QTreeWidgetItem* rule =
+        const int rule =
             rowAt(dialog, QStringLiteral("Packet filter / Type (Packet2rf_filter_type01)"));
-        QVERIFY(rule);
-        dialog.list().setCurrentItem(rule);
-        emit dialog.list().itemDoubleClicked(rule, 1);
+        QVERIFY(rule >= 0);
+        dialog.list().setCurrentCell(rule, 1);
+        emit dialog.list().cellDoubleClicked(rule, 1);
         QCoreApplication::processEvents();
         QCOMPARE(rig.shownDialogs.back(), static_cast<QDialog*>(&rig.window().filterDialog()));
         auto& type = rig.control<QComboBox>("Packet2rf_filter_type01");
@@ -89,11 +94,11 @@ class StationCheckTest : public QObject {
         WindowRig rig;
         rig.settings().setText("Txdelay", "2000");
         auto& dialog = openCheck(rig);
-        QCOMPARE(dialog.list().topLevelItemCount(), 1);
-        QCOMPARE(dialog.list().topLevelItem(0)->text(1),
+        QCOMPARE(dialog.list().rowCount(), 1);
+        QCOMPARE(dialog.list().item(0, 1)->text(),
                  QStringLiteral("TX delay - range error (200 - 1000)."));
         QVERIFY(rig.boxes.boxes.empty());
-        dialog.list().setCurrentItem(dialog.list().topLevelItem(0));
+        dialog.list().setCurrentCell(0, 1);
         dialog.showButton().click();
         QCoreApplication::processEvents();
         auto& field = rig.control<QLineEdit>("Txdelay");
