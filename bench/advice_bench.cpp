@@ -1,7 +1,8 @@
 // The station check's rules over a whole set of settings (target: under 1 ms each): the start-up
 // state, and a full station with every beacon, path rule, packet filter rule, server and
 // telemetry channel in use, so that every rule has something to look at.
-// Measured: see the closing note of the change that added it.
+// Measured (RelWithDebInfo, g++ 12, 2 cores shared at a load average of 12): start-up state
+// 13.5 us wall, 8.3 us CPU; full station (24 pieces of advice) 45 us wall, 29 us CPU.
 
 #include <benchmark/benchmark.h>
 
