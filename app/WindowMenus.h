@@ -1,8 +1,8 @@
 #pragma once
-// The window's menu bar: Device (verify and backup around "Write config", remembered between
-// runs; the USB trace; the backups folder; the station check), File (compare with a .cfg) and
-// Help. The six buttons
-// stay the way to start every action; entries that start one follow the buttons' enabled state.
+// The window's menu bar: Device (verify, backup and the question before "Write config",
+// remembered between runs; the USB trace; the backups folder; the station check), File (compare
+// with a .cfg) and Help. The six buttons stay the way to start every action; entries that start one
+// follow the buttons' enabled state.
 
 #include <QObject>
 #include <QPointer>
@@ -63,7 +63,7 @@ class WindowMenus final : public QObject {
     ~WindowMenus() override;
 
     QMenuBar& menuBar() { return *menuBar_; }
-    // An entry by its text, e.g. "Verify after write"; nullptr when there is none.
+    // An entry by its text, e.g. "Verify after writing"; nullptr when there is none.
     QAction* action(const QString& text) const;
     CompareDialog* compareDialog() const;
     StationCheckDialog* stationCheckDialog() const;
@@ -86,10 +86,12 @@ class WindowMenus final : public QObject {
     QMenuBar* menuBar_ = nullptr;
     QAction* verify_ = nullptr;
     QAction* backup_ = nullptr;
+    QAction* confirm_ = nullptr;
     QAction* trace_ = nullptr;
     QAction* compareEntry_ = nullptr;
     QAction* checkEntry_ = nullptr;
     std::unique_ptr<TraceFile> traceFile_;
+    std::filesystem::path tracePath_;
     std::unique_ptr<TraceRecorder> traceRecorder_;
     QPointer<CompareDialog> compare_;
     QPointer<StationCheckDialog> stationCheck_;

@@ -15,9 +15,10 @@ enum CommandOption : unsigned {
     kTimeOption = 1u << 1,          // --time YYYY-MM-DDTHH:MM
     kDeviceOptions = 1u << 2,       // the options that select the device (see DeviceChoice.h)
     kJsonOption = 1u << 3,          // --json
-    kWriteSafetyOptions = 1u << 4,  // --no-verify, --no-backup, --backup-dir DIR
-    kStrictOption = 1u << 5,        // --strict
-    kVoltOption = 1u << 6,          // --volt V
+    kWriteSafetyOptions = 1u << 4,  // --no-verify, --no-backup, --backup-dir DIR, --dry-run
+    kTextOption = 1u << 5,          // --text
+    kStrictOption = 1u << 6,        // --strict
+    kVoltOption = 1u << 7,          // --volt V
 };
 
 struct Command {
