@@ -196,6 +196,8 @@ MainWindow::MainWindow(MainWindowServices services)
     menuServices.run = [this](const std::function<void()>& action) { runner_->run(action); };
     menuServices.showDialog = services_.showDialog;
     menuServices.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    menuServices.showSetting = [this](std::string_view name) { showSetting(name); };
+    menuServices.clock = services_.clock;
     menuServices.actionButton = writeConfigButton_;
     menus_ = new WindowMenus(std::move(menuServices));
     frame->setMenuBar(&menus_->menuBar());
@@ -246,6 +248,7 @@ void MainWindow::connectButtons() {
         run("Read config", [this] {
             if (mayDiscardChanges() && actions_->readConfig()) {
                 markUnchanged();
+                actions_->logStationCheck();
             }
         });
     });
@@ -269,6 +272,7 @@ void MainWindow::connectButtons() {
                 feedback_->logLine(
                     QStringLiteral("Configuration loaded from %1").arg(shownPath(*file)));
                 markUnchanged();
+                actions_->logStationCheck();
             }
         });
     });

@@ -9,11 +9,13 @@
 #include <QSettings>
 #include <QUrl>
 
+#include "advice/StationCheck.h"
 #include "app/CompareDialog.h"
 #include "app/ConfiguratorActions.h"
 #include "app/DeviceAccess.h"
 #include "app/Latin1.h"
 #include "app/MessageBoxes.h"
+#include "app/StationCheckDialog.h"
 #include "device/HidapiVersion.h"
 #include "files/ConfigFile.h"
 #include "image/StoredForm.h"
@@ -69,11 +71,16 @@ CompareDialog* WindowMenus::compareDialog() const {
     return compare_.data();
 }
 
+StationCheckDialog* WindowMenus::stationCheckDialog() const {
+    return stationCheck_.data();
+}
+
 bool WindowMenus::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::EnabledChange && watched == services_.actionButton) {
         const bool enabled = services_.actionButton->isEnabled();
         compareEntry_->setEnabled(enabled);
         trace_->setEnabled(enabled);
+        checkEntry_->setEnabled(enabled);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -113,6 +120,11 @@ void WindowMenus::buildDeviceMenu() {
         std::filesystem::create_directories(services_.backupsFolder, error);
         services_.openUrl(QUrl::fromLocalFile(pathText(services_.backupsFolder)));
     });
+
+    device->addSeparator();
+    checkEntry_ = device->addAction(QStringLiteral("Check station..."));
+    connect(checkEntry_, &QAction::triggered, this,
+            [this] { services_.run([this] { checkStation(); }); });
 }
 
 void WindowMenus::buildHelpMenu() {
@@ -185,6 +197,21 @@ void WindowMenus::compareWithFile() {
         });
     });
     services_.showDialog(*compare_);
+}
+
+void WindowMenus::checkStation() {
+    const Settings& settings = *services_.settings;
+    const StationCheck check = korvex::checkStation(settings, *services_.clock);
+    BeaconSample sample;
+    sample.time = services_.clock->utcNow();
+    delete stationCheck_;
+    stationCheck_ = new StationCheckDialog(check, beaconsOnAir(settings, sample), services_.window);
+    // Led to once the dialog has closed, so that a field in the filter dialog can open it.
+    connect(
+        stationCheck_, &StationCheckDialog::settingChosen, this,
+        [this](const QString& name) { services_.showSetting(toLatin1(name)); },
+        Qt::QueuedConnection);
+    services_.showDialog(*stationCheck_);
 }
 
 void WindowMenus::showUsbAccess() {

@@ -1,14 +1,15 @@
 #pragma once
 // The window's menu bar: Device (verify, backup and the question before "Write config",
-// remembered between runs; the USB trace; the backups folder), File (compare with a .cfg) and
-// Help. The six buttons
-// stay the way to start every action; entries that start one follow the buttons' enabled state.
+// remembered between runs; the USB trace; the backups folder; the station check), File (compare
+// with a .cfg) and Help. The six buttons stay the way to start every action; entries that start one
+// follow the buttons' enabled state.
 
 #include <QObject>
 #include <QPointer>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "device/TraceTransport.h"
 
@@ -20,6 +21,7 @@ class QUrl;
 class QWidget;
 
 namespace korvex {
+class Clock;
 class Feedback;
 class FileChooser;
 class Settings;
@@ -29,6 +31,7 @@ namespace korvex::app {
 
 class CompareDialog;
 class ConfiguratorActions;
+class StationCheckDialog;
 class DeviceAccess;
 class MessageBoxes;
 
@@ -46,6 +49,9 @@ struct WindowMenusServices {
     std::function<void(const std::function<void()>&)> run;
     std::function<void(QDialog&)> showDialog;
     std::function<void(const QUrl&)> openUrl;
+    // Leads to a setting's field, as a failed check does.
+    std::function<void(std::string_view)> showSetting;
+    const Clock* clock = nullptr;
     // Its enabled state is followed by the entries that start an action.
     QPushButton* actionButton = nullptr;
 };
@@ -60,6 +66,7 @@ class WindowMenus final : public QObject {
     // An entry by its text, e.g. "Verify after writing"; nullptr when there is none.
     QAction* action(const QString& text) const;
     CompareDialog* compareDialog() const;
+    StationCheckDialog* stationCheckDialog() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +78,7 @@ class WindowMenus final : public QObject {
     void applyWriteSafety();
     void recordTrace(bool on);
     void compareWithFile();
+    void checkStation();
     void showUsbAccess();
     void showAbout();
 
@@ -81,10 +89,12 @@ class WindowMenus final : public QObject {
     QAction* confirm_ = nullptr;
     QAction* trace_ = nullptr;
     QAction* compareEntry_ = nullptr;
+    QAction* checkEntry_ = nullptr;
     std::unique_ptr<TraceFile> traceFile_;
     std::filesystem::path tracePath_;
     std::unique_ptr<TraceRecorder> traceRecorder_;
     QPointer<CompareDialog> compare_;
+    QPointer<StationCheckDialog> stationCheck_;
 };
 
 }  // namespace korvex::app

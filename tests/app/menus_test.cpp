@@ -19,6 +19,10 @@ using korvex::testing::WindowRig;
 
 namespace {
 
+// The station check's line before each write of these settings (a callsign of their own).
+const QString kCheckLine =
+    QStringLiteral("Station check: 7 warnings, 0 notes (Device > Check station...)");
+
 QAction& entry(WindowRig& rig, const char* text) {
     QAction* found = rig.window().menus().action(QString::fromLatin1(text));
     if (!found) {
@@ -81,14 +85,16 @@ class MenusTest : public QObject {
         again.button("Button5").click();
         QCOMPARE(again.boxes.boxes.size(), size_t{1});
         QCOMPARE(again.logLines().last(), QStringLiteral("Eeprom verify success"));
-        QVERIFY(again.logLines()[1].startsWith(QStringLiteral("Backup saved: ")));
+        QVERIFY(again.logLines()[0].startsWith(QStringLiteral("Station check: ")));
+        QVERIFY(again.logLines()[2].startsWith(QStringLiteral("Backup saved: ")));
 
         entry(again, "Verify after writing").setChecked(false);
         entry(again, "Back up before writing").setChecked(false);
         again.settings().setText("Callsign", "SP5ABC");
         again.button("Button5").click();
         QCOMPARE(again.logLines().filter(QStringLiteral("(Device > ")),
-                 (QStringList{"No backup made (Device > Back up before writing is off).",
+                 (QStringList{kCheckLine, kCheckLine,
+                              "No backup made (Device > Back up before writing is off).",
                               "Not verified (Device > Verify after writing is off)."}));
     }
 
