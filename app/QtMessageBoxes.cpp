@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/Mnemonics.h"
+
 namespace korvex::app {
 
 namespace {
@@ -26,6 +28,7 @@ QMessageBox::Icon qtIcon(BoxIcon icon) {
 void QtMessageBoxes::show(BoxIcon icon, const QString& caption, const QString& text) {
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, parent_.data());
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("&OK"));
     box.exec();
 }
 
@@ -33,8 +36,9 @@ bool QtMessageBoxes::ask(BoxIcon icon, const QString& caption, const QString& te
                          const QString& accept, const QString& reject) {
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::NoButton, parent_.data());
     box.setTextFormat(Qt::PlainText);
-    QPushButton* accepting = box.addButton(accept, QMessageBox::AcceptRole);
-    QPushButton* rejecting = box.addButton(reject, QMessageBox::RejectRole);
+    const QStringList texts = withMnemonics({accept, reject});
+    QPushButton* accepting = box.addButton(texts[0], QMessageBox::AcceptRole);
+    QPushButton* rejecting = box.addButton(texts[1], QMessageBox::RejectRole);
     box.setDefaultButton(rejecting);
     box.setEscapeButton(rejecting);
     box.exec();
