@@ -37,6 +37,11 @@ constexpr TableFamily kFamilies[] = {
     {SettingWindow::FilterDialog, "", "", "", "Packet filter rule", " ", 1},
 };
 
+// Groups whose labels name only what the group is about: the words that follow each label.
+constexpr std::pair<std::string_view, std::string_view> kGroupWords[] = {
+    {"Telnet debug messages (default state after connect):", " debug messages"},
+};
+
 // Units in brackets and column headings of signs, as they are said.
 constexpr std::pair<std::string_view, std::string_view> kSaid[] = {
     {" [ms]", " in milliseconds"},
@@ -109,7 +114,13 @@ struct Names {
         if (def.row < 0) {
             // A label that stands on several tabs says its tab (or inner page) first.
             if (formLabels.at(label) > 1) {
-                return std::string(def.page.empty() ? def.tab : def.page) + " " + lowerFirst(label);
+                label =
+                    std::string(def.page.empty() ? def.tab : def.page) + " " + lowerFirst(label);
+            }
+            for (const auto& [group, words] : kGroupWords) {
+                if (def.group == group) {
+                    label += words;
+                }
             }
             return label;
         }

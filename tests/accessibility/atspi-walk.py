@@ -219,6 +219,11 @@ def main():
             if scaled != names:
                 failures.append("the names at 200 % differ from those at 100 %")
             screenshot("window-200.png")
+            if os.environ.get("KORVEX_A11Y_SHOTS"):
+                import pyatspi
+                find(window, pyatspi.ROLE_TEXT, "Log").queryComponent().grabFocus()
+                time.sleep(0.5)
+                screenshot("log-focus-200.png")
             if program.poll() is not None:
                 failures.append(f"the configurator ended with status {program.returncode}")
         finally:

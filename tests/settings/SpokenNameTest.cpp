@@ -39,6 +39,7 @@ TEST(SpokenName, SaysTheRowTheColumnAndWhereNeededTheTab) {
         {"telnet_port", "Telnet port"},
         {"Weather_dest_ssid", "Weather destination SSID"},
         {"Aprsis_2rf_dest", "I-Gate destination"},
+        {"Debug_rf", "RF debug messages"},
     };
     for (const auto& [setting, name] : expected) {
         EXPECT_EQ(spokenName(settingDef(setting)), name) << setting;
