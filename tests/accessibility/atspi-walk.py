@@ -9,6 +9,7 @@ be as before.
 """
 
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -165,7 +166,9 @@ def screenshot(name):
 
 
 def main():
-    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    # In a process group of its own: the accessibility bus's daemon and the registry go with it.
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                           start_new_session=True)
     failures = []
     try:
         time.sleep(1)
@@ -230,7 +233,7 @@ def main():
             program.kill()
             program.wait()
     finally:
-        bus.kill()
+        os.killpg(bus.pid, signal.SIGKILL)
         bus.wait()
     for failure in failures:
         print("accessibility: FAIL " + failure)

@@ -217,9 +217,15 @@ class MenusTest : public QObject {
             }
             QCOMPARE(QApplication::focusWidget()->objectName(), step.focused);
         }
-        // From the log pane as well.
-        rig.window().logPane().setFocus();
-        QTest::keyClick(&rig.window().logPane(), Qt::Key_Tab, ctrl);
+        // From the log pane as well, whose frame shows the focus.
+        auto& log = rig.window().logPane();
+        const QImage unfocused = log.grab().toImage();
+        log.setFocus();
+        QApplication::processEvents();
+        const QImage focused = log.grab().toImage();
+        const QPoint frame(1, focused.height() / 2);
+        QVERIFY(focused.pixel(frame) != unfocused.pixel(frame));
+        QTest::keyClick(&log, Qt::Key_Tab, ctrl);
         QCOMPARE(tabs.currentIndex(), 1);
     }
 
