@@ -1,7 +1,10 @@
 #include "app/ConfiguratorActions.h"
 
+#include <QStringList>
 #include <system_error>
 #include <utility>
+
+#include "app/Latin1.h"
 
 #include "device/ConfigTransfer.h"
 #include "files/ConfigFile.h"
@@ -50,12 +53,65 @@ ConfiguratorActions::ConfiguratorActions(Settings& settings, Feedback& feedback,
 
 ConfiguratorActions::~ConfiguratorActions() = default;
 
+namespace {
+
+// The longest list the question shows; the log holds the whole of it.
+constexpr size_t kQuestionLines = 20;
+
+QString writeQuestionText(const WritePlan* plan, bool startup) {
+    QStringList lines;
+    if (startup) {
+        lines << QStringLiteral(
+            "The window still holds the settings it started with: nothing was read from the "
+            "device or loaded from a file since.");
+    }
+    if (!plan) {
+        lines << QStringLiteral(
+            "Write config will replace every setting on the device (no backup was read to "
+            "compare with).");
+        return lines.join(QLatin1Char('\n'));
+    }
+    if (!plan->changes.empty()) {
+        lines << QStringLiteral("Write config will change %1 on the device:")
+                     .arg(fromLatin1(settingCount(plan->changes.size())));
+        const auto changes = planChangeLines(*plan);
+        for (size_t i = 0; i < changes.size() && i < kQuestionLines; ++i) {
+            lines << fromLatin1(changes[i]);
+        }
+        if (changes.size() > kQuestionLines) {
+            lines << QStringLiteral("... and %1 more (the log lists them all).")
+                         .arg(changes.size() - kQuestionLines);
+        }
+    }
+    if (!plan->notComparable.empty()) {
+        lines << fromLatin1(plan->notComparable);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
 bool ConfiguratorActions::readConfig() {
-    return ReadConfig(device_.link(), incoming_, settings_, feedback_);
+    const bool read = ReadConfig(device_.link(), incoming_, settings_, feedback_);
+    holdsStartupSettings_ = holdsStartupSettings_ && !read;
+    return read;
 }
 
 bool ConfiguratorActions::writeConfig() {
-    return WriteConfig(device_.link(), outgoing_, settings_, feedback_, clock_, writeSafety_);
+    const bool written =
+        WriteConfig(device_.link(), outgoing_, settings_, feedback_, clock_, writeSafety_);
+    holdsStartupSettings_ = holdsStartupSettings_ && !written;
+    return written;
+}
+
+WriteConfirmation ConfiguratorActions::writeConfirmation(bool confirmChanges) {
+    return [this, confirmChanges](const WritePlan* plan) {
+        const bool startup = holdsStartupSettings_;
+        if (!question_ || (!startup && (!confirmChanges || !plan))) {
+            return true;
+        }
+        return question_(writeQuestionText(plan, startup));
+    };
 }
 
 void ConfiguratorActions::uploadFirmware() {
@@ -72,6 +128,7 @@ std::optional<std::filesystem::path> ConfiguratorActions::saveToFile() {
 std::optional<std::filesystem::path> ConfiguratorActions::readFromFile() {
     chooser_->takeLast();
     const bool loaded = ReadFromFile(settings_, feedback_, *chooser_, programFolder_);
+    holdsStartupSettings_ = holdsStartupSettings_ && !loaded;
     auto file = chooser_->takeLast();
     return loaded ? file : std::nullopt;
 }

@@ -3,8 +3,10 @@
 // user through Feedback and asks for files through FileChooser. Holds what lives for the whole
 // run: the outgoing and incoming configuration images and the firmware buffer.
 
+#include <QString>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,6 +50,17 @@ class ConfiguratorActions {
     // The backup and verify steps of "Write config", as the Device menu sets them.
     WriteSafety& writeSafety() { return writeSafety_; }
 
+    // The question asked before the first page of a write: true to write, false to cancel.
+    using WriteQuestion = std::function<bool(const QString& text)>;
+    void setWriteQuestion(WriteQuestion question) { question_ = std::move(question); }
+    // For writeSafety().confirm: asks when the window still holds its start-up settings, and
+    // when `confirmChanges` and the plan lists what the write will change.
+    WriteConfirmation writeConfirmation(bool confirmChanges);
+    // Nothing was read, loaded or written since the window started.
+    bool holdsStartupSettings() const { return holdsStartupSettings_; }
+    // Settings were loaded other than by the buttons (the compare dialog's "Load file").
+    void noteSettingsLoaded() { holdsStartupSettings_ = false; }
+
   private:
     class NotingChooser;
 
@@ -61,6 +74,8 @@ class ConfiguratorActions {
     ConfigImage incoming_;
     std::unique_ptr<FirmwareBuffer> firmware_;
     WriteSafety writeSafety_;
+    WriteQuestion question_;
+    bool holdsStartupSettings_ = true;
 };
 
 }  // namespace korvex::app

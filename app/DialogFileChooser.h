@@ -31,6 +31,7 @@ class DialogFileChooser final : public FileChooser {
     // The action whose dialogs follow: two actions that ask for the same kind of file (the
     // firmware of an upload and of a remote update file) each keep their own last file.
     void setAction(const QString& action) { action_ = action; }
+    const QString& action() const { return action_; }
 
   private:
     std::optional<std::filesystem::path> show(FileDialogRequest::Mode mode, std::string_view filter,

@@ -185,6 +185,10 @@ MainWindow::MainWindow(MainWindowServices services)
     actions_ = std::make_unique<ConfiguratorActions>(*settings_, *feedback_, *services_.fileChooser,
                                                      *services_.clock, *services_.device,
                                                      services_.programFolder);
+    actions_->setWriteQuestion([this](const QString& text) {
+        return services_.boxes->ask(BoxIcon::Question, fromLatin1(kApplicationName), text,
+                                    QStringLiteral("Write"), QStringLiteral("Cancel"));
+    });
 
     if (services_.backupsFolder.empty()) {
         services_.backupsFolder = defaultBackupsFolder();
@@ -255,7 +259,7 @@ void MainWindow::buildActionGroups() {
 void MainWindow::connectButtons() {
     connect(readConfigButton_, &QPushButton::clicked, this, [this] {
         run("Read config", [this] {
-            if (actions_->readConfig()) {
+            if (mayDiscardChanges() && actions_->readConfig()) {
                 markUnchanged();
             }
         });
@@ -269,17 +273,13 @@ void MainWindow::connectButtons() {
     });
     connect(uploadFirmwareButton_, &QPushButton::clicked, this,
             [this] { run("Upload firmware", [this] { actions_->uploadFirmware(); }); });
-    connect(saveToFileButton_, &QPushButton::clicked, this, [this] {
-        run("Save to file", [this] {
-            if (const auto file = actions_->saveToFile()) {
-                feedback_->logLine(
-                    QStringLiteral("Configuration saved to %1").arg(shownPath(*file)));
-                markUnchanged();
-            }
-        });
-    });
+    connect(saveToFileButton_, &QPushButton::clicked, this,
+            [this] { run("Save to file", [this] { saveToFile(); }); });
     connect(readFromFileButton_, &QPushButton::clicked, this, [this] {
         run("Read from file", [this] {
+            if (!mayDiscardChanges()) {
+                return;
+            }
             if (const auto file = actions_->readFromFile()) {
                 feedback_->logLine(
                     QStringLiteral("Configuration loaded from %1").arg(shownPath(*file)));
@@ -404,11 +404,42 @@ void MainWindow::markUnchanged() {
     changes_->markUnchanged();
 }
 
+bool MainWindow::saveToFile() {
+    const auto file = actions_->saveToFile();
+    if (file) {
+        feedback_->logLine(QStringLiteral("Configuration saved to %1").arg(shownPath(*file)));
+        markUnchanged();
+    }
+    return file.has_value();
+}
+
+bool MainWindow::mayDiscardChanges() {
+    if (!changes_->changed()) {
+        return true;
+    }
+    enum Choice { Discard, Save, Cancel };
+    const int choice = services_.boxes->choose(
+        BoxIcon::Question, fromLatin1(kApplicationName), QStringLiteral("Discard changes?"),
+        {QStringLiteral("Discard"), QStringLiteral("Save"), QStringLiteral("Cancel")});
+    if (choice == Save) {
+        // The save dialog remembers its file as the "Save to file" button's does.
+        const QString action = ownChooser_ ? ownChooser_->action() : QString();
+        if (ownChooser_) {
+            ownChooser_->setAction(QStringLiteral("Save to file"));
+        }
+        const bool saved = saveToFile();
+        if (ownChooser_) {
+            ownChooser_->setAction(action);
+        }
+        return saved;
+    }
+    return choice == Discard;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (changes_->changed() &&
-        !services_.boxes->ask(BoxIcon::Question, fromLatin1(kApplicationName),
-                              QStringLiteral("Discard changes?"), QStringLiteral("Discard"),
-                              QStringLiteral("Cancel"))) {
+    bool mayClose = false;
+    runner_->run([&] { mayClose = mayDiscardChanges(); });
+    if (!mayClose) {
         event->ignore();
         return;
     }

@@ -79,7 +79,7 @@ class MainWindow final : public QWidget {
 
   protected:
     // Closing with settings changed since they were last read, loaded, saved or written asks
-    // "Discard changes?" first.
+    // "Discard changes?" first, as "Read config" and "Read from file" do.
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -99,6 +99,11 @@ class MainWindow final : public QWidget {
     void showSetting(std::string_view name);
     // After a successful read, load, save or write: the settings stand as last transferred.
     void markUnchanged();
+    // "Save to file" with its log line; false when cancelled or failed.
+    bool saveToFile();
+    // With settings changed since they were last transferred: "Discard changes?" with Discard,
+    // Save (saved to a file first) and Cancel; true when the action may go on.
+    bool mayDiscardChanges();
 
     MainWindowServices services_;
     std::unique_ptr<MessageBoxes> ownBoxes_;

@@ -3,10 +3,11 @@
 // instead of blocking on them.
 
 #include <QString>
+#include <QStringList>
 
 namespace korvex::app {
 
-enum class BoxIcon { None, Information, Error, Question };
+enum class BoxIcon { None, Information, Warning, Error, Question };
 
 class MessageBoxes {
   public:
@@ -17,6 +18,10 @@ class MessageBoxes {
     // Escape and the close box); true when the user chose `accept`.
     virtual bool ask(BoxIcon icon, const QString& caption, const QString& text,
                      const QString& accept, const QString& reject) = 0;
+    // Shows a modal box with `buttons` from left to right, the last being the default (also
+    // taken by Escape and the close box); the index of the button chosen.
+    virtual int choose(BoxIcon icon, const QString& caption, const QString& text,
+                       const QStringList& buttons) = 0;
 };
 
 }  // namespace korvex::app

@@ -15,6 +15,8 @@ class QtMessageBoxes final : public MessageBoxes {
     void show(BoxIcon icon, const QString& caption, const QString& text) override;
     bool ask(BoxIcon icon, const QString& caption, const QString& text, const QString& accept,
              const QString& reject) override;
+    int choose(BoxIcon icon, const QString& caption, const QString& text,
+               const QStringList& buttons) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -38,7 +38,8 @@ const char kUsage[] =
     "  --simulate DIR         use a simulated device kept in the folder DIR instead of the\n"
     "                         Korvex Mini on USB (also KORVEX_SIMULATE=DIR)\n"
     "  --sim-fault KIND:PAGE  arm a fault on the simulated device for the first request of the\n"
-    "                         zero-based page PAGE; KIND is reject, badsum, silent or unplug\n"
+    "                         zero-based page PAGE; KIND is reject, badsum, silent, unplug or\n"
+    "                         corrupt\n"
     "  -h, --help             print this help and exit\n"
     "  -v, --version          print the version and exit\n";
 

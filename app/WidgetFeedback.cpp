@@ -55,6 +55,11 @@ void WidgetFeedback::plainMessage(std::string_view text) {
     boxes_.show(BoxIcon::None, fromLatin1(kApplicationName), fromLatin1(text));
 }
 
+void WidgetFeedback::warning(std::string_view line) {
+    log(line);
+    boxes_.show(BoxIcon::Warning, fromLatin1(kApplicationName), fromLatin1(line));
+}
+
 void WidgetFeedback::error(std::string_view text) {
     boxes_.show(BoxIcon::Error, fromLatin1(kApplicationName), fromLatin1(text));
 }

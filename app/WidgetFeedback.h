@@ -29,6 +29,7 @@ class WidgetFeedback final : public Feedback {
     void message(std::string_view caption, std::string_view text) override;
     void plainMessage(std::string_view text) override;
     void error(std::string_view text) override;
+    void warning(std::string_view line) override;
     void progressBegin(int max) override;
     void progressStep() override;
     void progressReset() override;

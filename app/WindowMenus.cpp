@@ -20,6 +20,7 @@
 #include "app/UsbAccessHelp.h"
 #include "device/HidapiVersion.h"
 #include "files/ConfigFile.h"
+#include "image/StoredForm.h"
 #include "settings/ProgramFolders.h"
 #include "settings/SettingsStore.h"
 #include "settings/Version.h"
@@ -34,6 +35,7 @@ namespace {
 
 constexpr auto kVerifyKey = "device/verifyAfterWrite";
 constexpr auto kBackupKey = "device/backUpBeforeWrite";
+constexpr auto kConfirmKey = "device/confirmChangesBeforeWrite";
 
 QString pathText(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.u16string());
@@ -128,20 +130,19 @@ void WindowMenus::buildDeviceMenu() {
     addButtonEntry(*device, QStringLiteral("&Upload firmware"), buttons.uploadFirmware);
     device->addSeparator();
     QSettings remembered;
-    verify_ = device->addAction(QStringLiteral("&Verify after write"));
-    verify_->setCheckable(true);
-    verify_->setChecked(remembered.value(QLatin1String(kVerifyKey), true).toBool());
-    backup_ = device->addAction(QStringLiteral("&Back up before write"));
-    backup_->setCheckable(true);
-    backup_->setChecked(remembered.value(QLatin1String(kBackupKey), true).toBool());
-    for (QAction* toggle : {verify_, backup_}) {
-        connect(toggle, &QAction::toggled, this, [this] {
-            QSettings store;
-            store.setValue(QLatin1String(kVerifyKey), verify_->isChecked());
-            store.setValue(QLatin1String(kBackupKey), backup_->isChecked());
+    const auto toggle = [&](const char* text, const char* key) {
+        QAction* entry = device->addAction(QString::fromLatin1(text));
+        entry->setCheckable(true);
+        entry->setChecked(remembered.value(QLatin1String(key), true).toBool());
+        connect(entry, &QAction::toggled, this, [this, key](bool on) {
+            QSettings().setValue(QLatin1String(key), on);
             applyWriteSafety();
         });
-    }
+        return entry;
+    };
+    verify_ = toggle("&Verify after writing", kVerifyKey);
+    backup_ = toggle("&Back up before writing", kBackupKey);
+    confirm_ = toggle("Con&firm changes before writing", kConfirmKey);
     applyWriteSafety();
 
     device->addSeparator();
@@ -182,12 +183,18 @@ void WindowMenus::applyWriteSafety() {
     safety.verify = verify_->isChecked();
     safety.backup = backup_->isChecked();
     safety.backupFolder = services_.backupsFolder;
+    safety.verifyOffSwitch = "Device > Verify after writing is off";
+    safety.backupOffSwitch = "Device > Back up before writing is off";
+    safety.confirm = services_.actions->writeConfirmation(confirm_->isChecked());
 }
 
 void WindowMenus::recordTrace(bool on) {
     services_.device->setTrace(nullptr);
     traceRecorder_.reset();
-    traceFile_.reset();
+    if (traceFile_) {
+        traceFile_.reset();
+        services_.feedback->log("Trace recording stopped: " + tracePath_.string());
+    }
     if (!on) {
         return;
     }
@@ -210,6 +217,8 @@ void WindowMenus::recordTrace(bool on) {
     }
     traceRecorder_ = std::make_unique<TraceRecorder>(*traceFile_);
     services_.device->setTrace(traceRecorder_.get());
+    tracePath_ = *path;
+    services_.feedback->log("Trace recording started: " + tracePath_.string());
 }
 
 void WindowMenus::compareWithFile() {
@@ -223,10 +232,15 @@ void WindowMenus::compareWithFile() {
         return;
     }
     delete compare_;
-    compare_ = new CompareDialog(*path, diffSettings(*services_.settings, file), services_.window);
+    compare_ = new CompareDialog(*path, diffSettings(*services_.settings, file, sameAsStored),
+                                 services_.window);
     const std::filesystem::path chosen = *path;
     connect(compare_, &QDialog::accepted, this, [this, chosen] {
-        services_.run([&] { loadConfigFile(*services_.settings, chosen, *services_.feedback); });
+        services_.run([&] {
+            if (loadConfigFile(*services_.settings, chosen, *services_.feedback)) {
+                services_.actions->noteSettingsLoaded();
+            }
+        });
     });
     services_.showDialog(*compare_);
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The window's menu bar: File (the file actions of the top row, compare with a .cfg, Quit),
-// Device (the device actions of the top row; verify and backup around "Write config", remembered
-// between runs; the USB trace; the backups folder) and Help. An entry of an action presses its
-// button and follows the buttons' enabled state. Every entry has its underlined letter, none alike
-// within a menu; Ctrl+O, Ctrl+S and Ctrl+Q are the only shortcuts, and none of them writes to the
-// device.
+// Device (the device actions of the top row; verify, backup and the question before "Write
+// config", remembered between runs; the USB trace; the backups folder) and Help. An entry of an
+// action presses its button and follows the buttons' enabled state. Every entry has its
+// underlined letter, none alike within a menu; Ctrl+O, Ctrl+S and Ctrl+Q are the only shortcuts,
+// and none of them writes to the device.
 
 #include <QKeySequence>
 #include <QList>
@@ -74,7 +74,7 @@ class WindowMenus final : public QObject {
     ~WindowMenus() override;
 
     QMenuBar& menuBar() { return *menuBar_; }
-    // An entry by its text without the underlined letter's "&", e.g. "Verify after write";
+    // An entry by its text without the underlined letter's "&", e.g. "Verify after writing";
     // nullptr when there is none.
     QAction* action(const QString& text) const;
     CompareDialog* compareDialog() const;
@@ -100,10 +100,12 @@ class WindowMenus final : public QObject {
     QMenuBar* menuBar_ = nullptr;
     QAction* verify_ = nullptr;
     QAction* backup_ = nullptr;
+    QAction* confirm_ = nullptr;
     QAction* trace_ = nullptr;
     QAction* compareEntry_ = nullptr;
     QList<QPair<QPushButton*, QAction*>> buttonEntries_;
     std::unique_ptr<TraceFile> traceFile_;
+    std::filesystem::path tracePath_;
     std::unique_ptr<TraceRecorder> traceRecorder_;
     QPointer<CompareDialog> compare_;
 };

@@ -80,7 +80,8 @@ void BM_WriteConfigThenReadConfig(benchmark::State& state) {
 BENCHMARK(BM_WriteConfigThenReadConfig)->Unit(benchmark::kMicrosecond);
 
 // "Write config" as the configurator runs it by default: the backup read and its two files in a
-// folder that keeps the newest 50, the 192 pages written, and the verify read and comparison.
+// folder that keeps the newest 50, the list of changes, the 192 pages written, and the verify
+// read and comparison. The callsign alternates, so that every write has a change to make.
 void BM_WriteConfigWithBackupAndVerify(benchmark::State& state) {
     SimulatedDevice device;
     SimulatedBus bus;
@@ -93,8 +94,11 @@ void BM_WriteConfigWithBackupAndVerify(benchmark::State& state) {
     std::filesystem::remove_all(folder);
     const WriteSafety safety{true, folder, true};
     ConfigImage outgoing;
+    bool other = false;
     for (auto _ : state) {
-        if (!WriteConfig(link, outgoing, settings, feedback, clock, safety)) {
+        settings.setText("Callsign", (other = !other) ? "SP5AB" : "SP5CD");
+        if (!WriteConfig(link, outgoing, settings, feedback, clock, safety) ||
+            device.eeprom() != outgoing) {
             state.SkipWithError("write failed");
         }
     }

@@ -50,6 +50,13 @@ void addCommandOptions(CLI::App& sub, const Command& command, Arguments& given) 
         addFlagOption(sub, "no-backup", "do not keep the device's image before writing", given);
         addValueOption(sub, "backup-dir", "--backup-dir", "DIR",
                        "keep the backup in DIR instead of the per-user backups folder", given);
+        addFlagOption(sub, "dry-run",
+                      "read the device and list the settings a write would change; write nothing",
+                      given);
+    }
+    if (command.options & kTextOption) {
+        addFlagOption(sub, "text", "compare the values as typed, not as the device stores them",
+                      given);
     }
 }
 

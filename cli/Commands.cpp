@@ -21,9 +21,9 @@ const Command kCommands[] = {
      kOutputOption | kDeviceOptions},
     {"write",
      "FILE.cfg [--time YYYY-MM-DDTHH:MM] [--no-verify] [--no-backup] [--backup-dir DIR] "
-     "[--simulate DIR [--sim-fault KIND:PAGE]]",
+     "[--dry-run] [--simulate DIR [--sim-fault KIND:PAGE]]",
      "write a configuration file's settings to the device, backed up before and verified after "
-     "(exit 1 when the verify finds a difference)",
+     "(exit 1 when the verify finds a difference); --dry-run only lists what would change",
      runWrite, kTimeOption | kDeviceOptions | kWriteSafetyOptions},
     {"firmware", "FILE.hash [--simulate DIR [--sim-fault KIND:PAGE]]",
      "upload a firmware file to the device", runFirmware, kDeviceOptions},
@@ -32,9 +32,10 @@ const Command kCommands[] = {
     {"show", "SOURCE [--json] [--simulate DIR [--sim-fault KIND:PAGE]]",
      "show every setting of a configuration file, an image or the device", runShow,
      kJsonOption | kDeviceOptions},
-    {"diff", "A B [--json] [--simulate DIR [--sim-fault KIND:PAGE]]",
-     "show the settings that differ between two sources (exit 1 when some do)", runDiff,
-     kJsonOption | kDeviceOptions},
+    {"diff", "A B [--json] [--text] [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "show the settings that differ between two sources as the device stores them (exit 1 when "
+     "some do)",
+     runDiff, kJsonOption | kTextOption | kDeviceOptions},
     {"get", "FILE.cfg NAME...", "print the values of settings of a configuration file", runGet},
     {"set", "FILE.cfg NAME=VALUE...",
      "change settings of a configuration file, checked as a write would check them", runSet},

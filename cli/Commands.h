@@ -15,7 +15,8 @@ enum CommandOption : unsigned {
     kTimeOption = 1u << 1,          // --time YYYY-MM-DDTHH:MM
     kDeviceOptions = 1u << 2,       // the options that select the device (see DeviceChoice.h)
     kJsonOption = 1u << 3,          // --json
-    kWriteSafetyOptions = 1u << 4,  // --no-verify, --no-backup, --backup-dir DIR
+    kWriteSafetyOptions = 1u << 4,  // --no-verify, --no-backup, --backup-dir DIR, --dry-run
+    kTextOption = 1u << 5,          // --text
 };
 
 struct Command {

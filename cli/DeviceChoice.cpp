@@ -65,12 +65,20 @@ DeviceChoice::DeviceChoice(const Arguments& arguments) {
         if (traceFile_) {
             recorder_ = std::make_unique<TraceRecorder>(*traceFile_);
             tracing_->setRecorder(recorder_.get());
+            tracePath_ = *trace;
+            std::cerr << "Trace recording started: " << tracePath_.string() << "\n";
         } else {
             std::cerr << "korvex-cli: cannot write the trace to " << *trace
                       << "; going on without it\n";
         }
     }
     link_ = std::make_unique<DeviceLink>(*tracing_);
+}
+
+DeviceChoice::~DeviceChoice() {
+    if (traceFile_) {
+        std::cerr << "Trace recording stopped: " << tracePath_.string() << "\n";
+    }
 }
 
 }  // namespace korvex::cli

@@ -1,9 +1,9 @@
 #pragma once
 // The device a korvex-cli command talks to: the attached Korvex Mini over hidapi, or with
 // --simulate DIR a simulated one kept in DIR, with --sim-fault KIND:PAGE armed on it; with
-// --trace FILE every report exchanged is recorded there. The simulated device is taken from DIR
-// as the link opens it under the device's lock, and each page it acknowledges is stored there at
-// once, so a run that finds the device in use stores nothing.
+// --trace FILE every report exchanged is recorded there (its start and end told on stderr). The
+// simulated device is taken from DIR as the link opens it under the device's lock, and each page it
+// acknowledges is stored there at once, so a run that finds the device in use stores nothing.
 
 #include <filesystem>
 #include <memory>
@@ -23,6 +23,10 @@ class DeviceChoice {
   public:
     // Throws UsageError for a malformed --sim-fault or one without --simulate.
     explicit DeviceChoice(const Arguments& arguments);
+    // With --trace, says that the recording stopped.
+    ~DeviceChoice();
+    DeviceChoice(const DeviceChoice&) = delete;
+    DeviceChoice& operator=(const DeviceChoice&) = delete;
 
     DeviceLink& link() { return *link_; }
 
@@ -31,6 +35,7 @@ class DeviceChoice {
     std::unique_ptr<SimulatedBus> bus_;
     std::unique_ptr<TransportProvider> provider_;
     std::unique_ptr<TraceFile> traceFile_;  // with --trace FILE
+    std::filesystem::path tracePath_;
     std::unique_ptr<TraceRecorder> recorder_;
     std::unique_ptr<TracingProvider> tracing_;
     std::unique_ptr<DeviceLink> link_;

@@ -1,5 +1,6 @@
-// korvex-cli diff A B [--json]: the settings whose values differ. Exit 0 when none does, 1 when
-// some do, 2 for a usage error or a source that cannot be read.
+// korvex-cli diff A B [--json] [--text]: the settings whose values differ as the device stores
+// them (with --text: as typed). Exit 0 when none does, 1 when some do, 2 for a usage error or a
+// source that cannot be read.
 
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -9,6 +10,7 @@
 #include "cli/SettingText.h"
 #include "cli/SourceSteps.h"
 #include "cli/TerminalFeedback.h"
+#include "image/StoredForm.h"
 #include "settings/SettingsDiff.h"
 
 namespace korvex::cli {
@@ -16,7 +18,8 @@ namespace korvex::cli {
 int runDiff(const Arguments& arguments) {
     arguments.expectPositional(2);
     const bool json = arguments.has("json");
-    TerminalFeedback feedback(json ? std::cerr : std::cout, std::cerr, stderrIsTerminal());
+    // stdout holds the differences alone: the device's log lines go to stderr.
+    TerminalFeedback feedback(std::cerr, std::cerr, stderrIsTerminal());
     SourceLoader loader(arguments);
     SettingsStore a;
     SettingsStore b;
@@ -24,7 +27,7 @@ int runDiff(const Arguments& arguments) {
         !loader.load(arguments.positional[1], b, feedback)) {
         return 2;
     }
-    const auto differences = diffSettings(a, b);
+    const auto differences = diffSettings(a, b, arguments.has("text") ? sameAsTyped : sameAsStored);
     if (json) {
         nlohmann::ordered_json all = nlohmann::ordered_json::array();
         for (const SettingDifference& difference : differences) {

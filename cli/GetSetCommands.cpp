@@ -26,7 +26,8 @@ int runGet(const Arguments& arguments) {
     for (size_t i = 1; i < arguments.positional.size(); ++i) {
         wanted.push_back(&settingNamed(arguments.positional[i]));
     }
-    TerminalFeedback feedback;
+    // stdout holds the values alone.
+    TerminalFeedback feedback(std::cerr, std::cerr, stderrIsTerminal());
     SettingsStore settings;
     const SettingsSource file{SourceKind::ConfigFile, arguments.positional[0]};
     if (!loadSettingsSource(file, settings, feedback, SystemClock(), nullptr)) {

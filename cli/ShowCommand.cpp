@@ -55,8 +55,8 @@ nlohmann::ordered_json asJson(const SettingsStore& settings) {
 int runShow(const Arguments& arguments) {
     arguments.expectPositional(1);
     const bool json = arguments.has("json");
-    // With --json stdout holds the document alone: the device's log lines go to stderr.
-    TerminalFeedback feedback(json ? std::cerr : std::cout, std::cerr, stderrIsTerminal());
+    // stdout holds the settings alone: the device's log lines go to stderr.
+    TerminalFeedback feedback(std::cerr, std::cerr, stderrIsTerminal());
     SourceLoader loader(arguments);
     SettingsStore settings;
     if (!loader.load(arguments.positional[0], settings, feedback)) {

@@ -1,5 +1,6 @@
-// korvex-cli write FILE.cfg [--time ...]: the file loaded onto the start-up state, then
-// "Write config" with the backup before and the verify after unless switched off.
+// korvex-cli write FILE.cfg [--time ...] [--dry-run]: the file loaded onto the start-up state,
+// then "Write config" with the backup and the list of changes before and the verify after unless
+// switched off; a dry run reads the device, lists the changes and writes nothing.
 
 #include <memory>
 
@@ -32,6 +33,9 @@ int runWrite(const Arguments& arguments) {
     WriteSafety safety = defaultWriteSafety();
     safety.verify = !arguments.has("no-verify");
     safety.backup = !arguments.has("no-backup");
+    safety.dryRun = arguments.has("dry-run");
+    safety.verifyOffSwitch = "--no-verify";
+    safety.backupOffSwitch = "--no-backup";
     if (const auto folder = arguments.option("backup-dir")) {
         safety.backupFolder = *folder;
     }

@@ -1,10 +1,12 @@
 #include "device/ConfigTransfer.h"
 
+#include <optional>
 #include <string>
 
 #include "device/WriteVerify.h"
 #include "files/Backups.h"
 #include "image/Codec.h"
+#include "image/Layout.h"
 #include "settings/StartupState.h"
 
 namespace korvex {
@@ -18,18 +20,23 @@ std::string pageLine(const char* prefix, size_t page) {
     return prefix + std::to_string(page + 1) + "/" + std::to_string(kPages);
 }
 
-// Reads every page into `incoming`, stopping at the first that fails.
-void readPages(DeviceLink& link, ConfigImage& incoming, Feedback& feedback) {
+// The pages from this one on hold no setting (the settings end at offset 2004).
+constexpr size_t kFirstPageWithoutSettings = (kSettingsEnd + kPageSize - 1) / kPageSize;
+
+// Reads every page into `incoming`, stopping at the first that fails. Returns the number of pages
+// read.
+size_t readPages(DeviceLink& link, ConfigImage& incoming, Feedback& feedback) {
     feedback.progressBegin(kPages);
     for (size_t page = 0; page < kPageCount; ++page) {
         if (!link.ReadConfigPage(static_cast<uint16_t>(page), incoming.page(page))) {
             feedback.log(pageLine("Page read error: ", page));
-            return;
+            return page;
         }
         feedback.log(pageLine("Page read: ", page));
         feedback.progressStep();
     }
     feedback.progressReset();
+    return kPageCount;
 }
 
 // Writes every page of `outgoing`, stopping at the first that fails.
@@ -62,16 +69,48 @@ bool readQuietly(DeviceLink& link, ConfigImage& image, Feedback& feedback, const
     return true;
 }
 
-bool backUp(DeviceLink& link, const WriteSafety& safety, Feedback& feedback, const Clock& clock) {
+// The device's image before the write: kept in the backups folder unless this is a dry run.
+// nullopt when it cannot be read or kept (the reason logged).
+std::optional<ConfigImage> readCurrent(DeviceLink& link, const WriteSafety& safety,
+                                       Feedback& feedback, const Clock& clock,
+                                       std::optional<std::filesystem::path>& backup) {
     ConfigImage current;
+    if (safety.dryRun) {
+        if (!readQuietly(link, current, feedback, "Dry run page read error: ")) {
+            feedback.log("Dry run: the device's image could not be read.");
+            return std::nullopt;
+        }
+        return current;
+    }
     if (!readQuietly(link, current, feedback, "Backup page read error: ")) {
         feedback.log("Backup failed: nothing was written to the device.");
-        return false;
+        return std::nullopt;
     }
-    return saveBackup(current, safety.backupFolder, clock, feedback);
+    backup = saveBackup(current, safety.backupFolder, clock, feedback);
+    if (!backup) {
+        return std::nullopt;
+    }
+    return current;
 }
 
-bool verify(DeviceLink& link, const ConfigImage& outgoing, Feedback& feedback) {
+void logPlan(const WritePlan& plan, Feedback& feedback) {
+    if (plan.nothingChanges()) {
+        feedback.log("The device already holds these settings.");
+        return;
+    }
+    if (!plan.changes.empty()) {
+        feedback.log("Write config will change " + settingCount(plan.changes.size()) + ":");
+        for (const auto& line : planChangeLines(plan)) {
+            feedback.log("  " + line);
+        }
+    }
+    if (!plan.notComparable.empty()) {
+        feedback.log(plan.notComparable);
+    }
+}
+
+bool verify(DeviceLink& link, const ConfigImage& outgoing, Feedback& feedback,
+            const std::optional<std::filesystem::path>& backup) {
     ConfigImage readBack;
     if (!readQuietly(link, readBack, feedback, "Page verify error: ")) {
         return false;
@@ -80,7 +119,57 @@ bool verify(DeviceLink& link, const ConfigImage& outgoing, Feedback& feedback) {
     for (const auto& line : lines) {
         feedback.log(line);
     }
-    return lines.size() == 1 && outgoing == readBack;
+    if (outgoing == readBack) {
+        return true;
+    }
+    feedback.warning("The device does not hold what was written. Write config again" +
+                     (backup ? "; the settings it held before are in " + backup->string() + "."
+                             : std::string(".")));
+    return false;
+}
+
+// The pages, then the verify or the line saying it was left out.
+bool writeAndVerify(DeviceLink& link, const ConfigImage& outgoing, const WriteSafety& safety,
+                    Feedback& feedback, const std::optional<std::filesystem::path>& backup) {
+    if (!writePages(link, outgoing, feedback)) {
+        return false;
+    }
+    if (safety.verify) {
+        return verify(link, outgoing, feedback, backup);
+    }
+    if (!safety.verifyOffSwitch.empty()) {
+        feedback.log("Not verified (" + safety.verifyOffSwitch + ").");
+    }
+    return true;
+}
+
+// After the device was opened: the backup or dry-run read and its plan, the question, the pages.
+bool writeOpened(DeviceLink& link, const ConfigImage& outgoing, const Settings& settings,
+                 const WriteSafety& safety, Feedback& feedback, const Clock& clock) {
+    std::optional<std::filesystem::path> backup;
+    std::optional<WritePlan> plan;
+    if (safety.backup || safety.dryRun) {
+        const auto current = readCurrent(link, safety, feedback, clock, backup);
+        if (!current) {
+            return false;
+        }
+        plan = planWrite(*current, settings);
+        logPlan(*plan, feedback);
+        if (plan->nothingChanges()) {
+            return true;
+        }
+    } else if (!safety.backupOffSwitch.empty()) {
+        feedback.log("No backup made (" + safety.backupOffSwitch + ").");
+    }
+    if (safety.dryRun) {
+        feedback.log("Dry run: nothing was written to the device.");
+        return true;
+    }
+    if (safety.confirm && !safety.confirm(plan ? &*plan : nullptr)) {
+        feedback.log("Write config cancelled: nothing was written to the device.");
+        return false;
+    }
+    return writeAndVerify(link, outgoing, safety, feedback, backup);
 }
 
 }  // namespace
@@ -95,16 +184,27 @@ bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Fee
         link.CloseDevice();
         return false;
     }
-    readPages(link, incoming, feedback);
+    const size_t pagesRead = readPages(link, incoming, feedback);
     link.CloseDevice();
 
     if (!incoming.checksumMatches()) {
         feedback.log("Eeprom checksum error. Please reload configuration.");
+        if (pagesRead < kPageCount) {
+            feedback.log("The read stopped at page " + std::to_string(pagesRead + 1) +
+                         ": the device stopped answering.");
+        }
         return false;
     }
     const bool decoded = DecodeConfigImage(incoming, settings, feedback);
     feedback.log(decoded ? "Eeprom read success."
                          : "Eeprom read error. Please reload configuration.");
+    if (pagesRead < kPageCount) {
+        feedback.log(pagesRead >= kFirstPageWithoutSettings
+                         ? "Pages " + std::to_string(pagesRead + 1) + " to " +
+                               std::to_string(kPages) + " were not read; they hold no settings."
+                         : "The read stopped at page " + std::to_string(pagesRead + 1) +
+                               ": the device stopped answering.");
+    }
 
     if (link.OpenDevice(feedback)) {
         link.QueryFirmwareVersion(feedback);
@@ -121,11 +221,8 @@ bool WriteConfig(DeviceLink& link, ConfigImage& outgoing, Settings& settings, Fe
     if (!EncodeConfigImage(outgoing, settings, feedback, clock)) {
         return false;
     }
-    bool written = false;
-    if (link.OpenDevice(feedback) && (!safety.backup || backUp(link, safety, feedback, clock))) {
-        written = writePages(link, outgoing, feedback) &&
-                  (!safety.verify || verify(link, outgoing, feedback));
-    }
+    const bool written =
+        link.OpenDevice(feedback) && writeOpened(link, outgoing, settings, safety, feedback, clock);
     link.CloseDevice();
     return written;
 }

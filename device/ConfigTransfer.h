@@ -3,8 +3,11 @@
 // the device's EEPROM and the settings, with a log line and a progress step per page.
 
 #include <filesystem>
+#include <functional>
+#include <string>
 
 #include "device/DeviceLink.h"
+#include "device/WritePlan.h"
 #include "image/ConfigImage.h"
 #include "settings/Clock.h"
 #include "settings/Feedback.h"
@@ -14,17 +17,31 @@ namespace korvex {
 
 // Clears `incoming`, reads every page into it, checks its checksum, decodes it into `settings`
 // and then shows the device's firmware version. True when "Eeprom read success." was logged.
+// A read cut off by the device gets a line after the Part's own saying what that left.
 bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Feedback& feedback);
+
+// Asked before the first page whether to write. `plan` compares the device's image read for the
+// backup with the one to be written; it is null when no backup was read. False writes nothing.
+using WriteConfirmation = std::function<bool(const WritePlan* plan)>;
 
 // The steps around the pages of a write, as the window's menu or the command line's options
 // choose them. Left default, a write is the pages alone.
 struct WriteSafety {
     // Before the first page: the device's image read and kept in `backupFolder`; the write does
-    // not start when that fails.
+    // not start when that fails. The settings that the write will change are then listed, and
+    // when none does (and the device's image is sound) nothing is written.
     bool backup = false;
-    std::filesystem::path backupFolder;
+    std::filesystem::path backupFolder{};
     // After "Eeprom write success": every page read back and compared with what was sent.
     bool verify = false;
+    // The device's image read and the changes listed, then nothing written and no backup kept.
+    bool dryRun = false;
+    // How the face names the switch that turned the backup or the verify off, for the line that
+    // says it was left out ("--no-verify"); empty: no line.
+    std::string backupOffSwitch{};
+    std::string verifyOffSwitch{};
+    // Unset: the write goes on without asking.
+    WriteConfirmation confirm{};
 };
 
 // Verify and backup on, into the per-user backups folder: what both faces start from.
@@ -33,7 +50,8 @@ WriteSafety defaultWriteSafety();
 // Copies the clock into the date and time settings when Uploadpctime is ticked, encodes the
 // settings into `outgoing` and, only if that succeeded, writes every page to the device, with
 // the backup before and the verify after as `safety` asks. True when "Eeprom write success" was
-// logged and, with verify, "Eeprom verify success". NotAnInteger from the encoder propagates.
+// logged and, with verify, "Eeprom verify success"; also when the device already held every
+// setting, or a dry run listed the changes. NotAnInteger from the encoder propagates.
 bool WriteConfig(DeviceLink& link, ConfigImage& outgoing, Settings& settings, Feedback& feedback,
                  const Clock& clock, const WriteSafety& safety = {});
 

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "files/AtomicFile.h"
+
 namespace korvex {
 
 std::unique_ptr<TraceFile> TraceFile::create(const std::filesystem::path& path) {
@@ -10,6 +12,9 @@ std::unique_ptr<TraceFile> TraceFile::create(const std::filesystem::path& path) 
     if (!out.is_open()) {
         return nullptr;
     }
+    // The trace carries the passwords of every page it sees: the owner's alone before its first
+    // line.
+    makeOwnerOnly(path);
     return std::unique_ptr<TraceFile>(new TraceFile(std::move(out)));
 }
 

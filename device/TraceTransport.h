@@ -26,7 +26,8 @@ class TraceSink {
     virtual void line(std::string_view text) = 0;
 };
 
-// A trace file, flushed after every line so that it survives a crash or an unplugged device.
+// A trace file, flushed after every line so that it survives a crash or an unplugged device, and
+// readable by its owner alone (0600).
 class TraceFile final : public TraceSink {
   public:
     // nullptr when the file cannot be created.

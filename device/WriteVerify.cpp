@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <set>
 #include <string_view>
 
 #include "image/Codec.h"
 #include "image/Layout.h"
+#include "image/StoredForm.h"
 #include "settings/SettingCaption.h"
 #include "settings/SettingsDiff.h"
 #include "settings/SettingsStore.h"
@@ -55,22 +55,6 @@ std::string regionOf(size_t offset) {
     return "unused";
 }
 
-// Latin-1 text with control characters shown as \xNN, so that a log line stays one line.
-std::string printable(std::string_view text) {
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            shown += escaped;
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
-
 uint32_t littleEndian(const ConfigImage& image, const FieldRow& row) {
     uint32_t value = 0;
     for (size_t i = row.width; i-- > 0;) {
@@ -94,7 +78,7 @@ std::vector<std::string> verifyLines(const ConfigImage& sent, const ConfigImage&
     SilentFeedback quiet;
     std::vector<SettingDifference> settings;
     if (DecodeConfigImage(sentCopy, written, quiet) && DecodeConfigImage(readCopy, read, quiet)) {
-        settings = diffSettings(written, read);
+        settings = diffSettings(written, read, sameAsStored);
     }
     // The clock fields are written but never decoded: compared by their bytes.
     for (const FieldRow& row : layout()) {
@@ -146,8 +130,8 @@ std::vector<std::string> verifyLines(const ConfigImage& sent, const ConfigImage&
     for (const auto& difference : settings) {
         const std::string_view tab = settingPlace(*difference.def);
         lines.push_back("Verify: " + std::string(tab) + " / " + settingCaption(*difference.def) +
-                        ": written \"" + printable(difference.left) + "\", read back \"" +
-                        printable(difference.right) + "\"");
+                        ": written \"" + printableValue(difference.left) + "\", read back \"" +
+                        printableValue(difference.right) + "\"");
     }
     if (!readBack.checksumMatches()) {
         lines.push_back(

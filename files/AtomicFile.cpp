@@ -43,7 +43,12 @@ std::FILE* createTemporary(const fs::path& target, fs::path& temporary) {
 
 }  // namespace
 
-bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
+void makeOwnerOnly(const fs::path& file) {
+    std::error_code error;
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, error);
+}
+
+bool writeFileAtomically(const fs::path& target, std::string_view bytes, FileAccess access) {
     if (!mayReplace(target)) {
         return false;
     }
@@ -52,6 +57,9 @@ bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
     if (file == nullptr) {
         return false;
     }
+    if (access == FileAccess::OwnerOnly) {
+        makeOwnerOnly(temporary);
+    }
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     written = std::fflush(file) == 0 && written;
     written = std::fclose(file) == 0 && written;
@@ -59,7 +67,7 @@ bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
     std::error_code error;
     if (written) {
         const fs::file_status old = fs::status(target, error);
-        if (!error && old.type() == fs::file_type::regular) {
+        if (!error && old.type() == fs::file_type::regular && access == FileAccess::AsBefore) {
             fs::permissions(temporary, old.permissions(), error);
         }
         fs::rename(temporary, target, error);

@@ -29,8 +29,12 @@ constexpr size_t kVersionWidth = 8;
 // CALL-YYYYMMDDTHHMMZ, with -N when that minute already has a backup.
 const std::regex kBackupName(R"(([A-Za-z0-9_]+)-(\d{8}T\d{4}Z)(?:-(\d+))?\.(cfg|bin))");
 
-// The callsign as a file name part: letters and digits only, so that no image can name a path.
-std::string fileNamePart(const std::string& callsign) {
+// The callsign as a file name part: without the call field's padding, letters and digits only,
+// so that no image can name a path.
+std::string fileNamePart(std::string callsign) {
+    while (!callsign.empty() && callsign.back() == ' ') {
+        callsign.pop_back();
+    }
     std::string part;
     for (const char c : callsign) {
         part += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
@@ -71,6 +75,30 @@ void logFolderError(const fs::path& folder, Feedback& feedback) {
                  ". Nothing was written to the device.");
 }
 
+// The backups hold the station's passwords and passcode: a folder made here is the owner's alone
+// (on Windows the user's application data folder already is). One that exists is left as it is.
+bool prepareFolder(const fs::path& folder, [[maybe_unused]] Feedback& feedback) {
+    std::error_code error;
+    if (folder.empty()) {
+        return false;
+    }
+    if (fs::is_directory(folder, error)) {
+#ifndef _WIN32
+        constexpr auto others = fs::perms::group_all | fs::perms::others_all;
+        if ((fs::status(folder, error).permissions() & others) != fs::perms::none) {
+            feedback.log("Backup folder is open to other users of this computer: " +
+                         folder.string() + " (its permissions are left as they are).");
+        }
+#endif
+        return true;
+    }
+    fs::create_directories(folder.parent_path(), error);
+    if (fs::create_directory(folder, error)) {
+        fs::permissions(folder, fs::perms::owner_all, error);
+    }
+    return !error && fs::is_directory(folder, error);
+}
+
 }  // namespace
 
 fs::path backupsFolder(const EnvironmentLookup& environment) {
@@ -93,12 +121,11 @@ fs::path defaultBackupsFolder() {
     return backupsFolder([](const char* name) { return std::getenv(name); });
 }
 
-bool saveBackup(const ConfigImage& image, const fs::path& folder, const Clock& clock,
-                Feedback& feedback) {
-    std::error_code error;
-    if (folder.empty() || (fs::create_directories(folder, error), error)) {
+std::optional<fs::path> saveBackup(const ConfigImage& image, const fs::path& folder,
+                                   const Clock& clock, Feedback& feedback) {
+    if (!prepareFolder(folder, feedback)) {
         logFolderError(folder, feedback);
-        return false;
+        return std::nullopt;
     }
     ConfigImage copy = image;
     SettingsStore settings = startupSettings(clock);
@@ -110,11 +137,13 @@ bool saveBackup(const ConfigImage& image, const fs::path& folder, const Clock& c
     const fs::path bin = fs::path(stem).concat(".bin");
     const fs::path cfg = fs::path(stem).concat(".cfg");
     const std::string_view bytes(reinterpret_cast<const char*>(image.bytes.data()), kImageSize);
-    if (!writeFileAtomically(bin, bytes) || (complete && !saveConfigFile(settings, cfg, quiet))) {
+    if (!writeFileAtomically(bin, bytes, FileAccess::OwnerOnly) ||
+        (complete && !saveConfigFile(settings, cfg, quiet, FileAccess::OwnerOnly))) {
         logFolderError(folder, feedback);
-        return false;
+        return std::nullopt;
     }
-    feedback.log("Backup saved: " + (complete ? cfg : bin).string());
+    const fs::path saved = complete ? cfg : bin;
+    feedback.log("Backup saved: " + saved.string());
     if (!decoded) {
         feedback.log("Backup kept as .bin only: the device's image is of version \"" +
                      versionIn(image) + "\", not " + std::string(kVersionText) + ".");
@@ -122,7 +151,7 @@ bool saveBackup(const ConfigImage& image, const fs::path& folder, const Clock& c
         feedback.log("Backup kept as .bin only: the device's image has a bad checksum.");
     }
     pruneBackups(folder, kBackupsKept);
-    return true;
+    return saved;
 }
 
 void pruneBackups(const fs::path& folder, size_t keep) {

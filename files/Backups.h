@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "image/ConfigImage.h"
 #include "settings/Clock.h"
@@ -25,10 +26,13 @@ std::filesystem::path defaultBackupsFolder();
 
 // Keeps `image` in `folder` under the callsign it holds and the clock's UTC minute, then removes
 // all but the newest kBackupsKept backups. An image with a bad checksum or another version is kept
-// as .bin only, with a line saying why. Logs "Backup saved: PATH"; false (with a line naming the
-// folder) when the folder cannot be written.
-bool saveBackup(const ConfigImage& image, const std::filesystem::path& folder, const Clock& clock,
-                Feedback& feedback);
+// as .bin only, with a line saying why. The folder, when made here, and both files are the
+// owner's alone (0700 and 0600); a folder open to others is used as it is, with a line saying so.
+// Logs "Backup saved: PATH" and returns PATH; nullopt (with a line naming the folder) when the
+// folder cannot be written.
+std::optional<std::filesystem::path> saveBackup(const ConfigImage& image,
+                                                const std::filesystem::path& folder,
+                                                const Clock& clock, Feedback& feedback);
 
 // Removes the oldest backups (both files) until `keep` remain; other files are left alone.
 void pruneBackups(const std::filesystem::path& folder, size_t keep);

@@ -96,8 +96,8 @@ bool ReadFromFile(Settings& settings, Feedback& feedback, FileChooser& chooser,
     return loadConfigFile(settings, *path, feedback);
 }
 
-bool saveConfigFile(const Settings& settings, const std::filesystem::path& path,
-                    Feedback& feedback) {
+bool saveConfigFile(const Settings& settings, const std::filesystem::path& path, Feedback& feedback,
+                    FileAccess access) {
     // Every value first, so that a number setting that is no number stops the save before
     // anything is written.
     std::vector<std::string> values;
@@ -123,7 +123,7 @@ bool saveConfigFile(const Settings& settings, const std::filesystem::path& path,
             profile->setValue(configKeys()[i].section, configKeys()[i].key, values[i]);
         }
     }
-    if (!profile || !profile->save(path)) {
+    if (!profile || !profile->save(path, access)) {
         feedback.error("Unable to write to " + path.string());
         return false;
     }

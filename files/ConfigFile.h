@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "files/AtomicFile.h"
 #include "settings/Feedback.h"
 #include "settings/FileChooser.h"
 #include "settings/Settings.h"
@@ -26,8 +27,8 @@ bool ReadFromFile(Settings& settings, Feedback& feedback, FileChooser& chooser,
 // Writes the header and every key into `path` (an existing file is updated in place, keeping
 // what it holds besides). Checks every number setting first (NotAnInteger, nothing written),
 // then writes the whole file through a temporary file. "Unable to write to %s" on failure.
-bool saveConfigFile(const Settings& settings, const std::filesystem::path& path,
-                    Feedback& feedback);
+bool saveConfigFile(const Settings& settings, const std::filesystem::path& path, Feedback& feedback,
+                    FileAccess access = FileAccess::AsBefore);
 // Checks the header (refusal message, version notice) and sets every setting from its key or
 // its load default.
 bool loadConfigFile(Settings& settings, const std::filesystem::path& path, Feedback& feedback);

@@ -263,8 +263,8 @@ std::string ProfileFile::text() const {
     return out;
 }
 
-bool ProfileFile::save(const std::filesystem::path& path) const {
-    return writeFileAtomically(path, text());
+bool ProfileFile::save(const std::filesystem::path& path, FileAccess access) const {
+    return writeFileAtomically(path, text(), access);
 }
 
 const char* ProfileFile::lineStart(uint32_t id) const {

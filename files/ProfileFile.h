@@ -13,6 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "files/AtomicFile.h"
+
 namespace korvex {
 
 class ProfileFile {
@@ -48,7 +50,7 @@ class ProfileFile {
     std::string text() const;
     // Writes text() to a temporary file beside `path` and renames it over `path`; false when
     // that fails, and the old file, if any, is then left as it was.
-    bool save(const std::filesystem::path& path) const;
+    bool save(const std::filesystem::path& path, FileAccess access = FileAccess::AsBefore) const;
 
   private:
     // Lines are named by ids: an original line by the offset of its first character in

@@ -38,8 +38,20 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"; /usr/lib/wine/wineserver -k 2>/dev/null' EXIT
 
 started=$(date +%s)
-check "the command-line test program through korvex-cli.exe" env KORVEX_BIN_DIR="$root/build/bin" \
-    KORVEX_SOURCE_DIR="$root" KORVEX_CLI="$wine $exe" "$root/build/bin/test-cli" --gtest_brief=1
+# wine converts a program's arguments from the Unix locale's character set, and without a UTF-8
+# locale it keeps only the low 7 bits of every byte: wine runs under C.UTF-8 whatever the
+# caller's locale, and the test program runs once with the caller's locale and once with none.
+wine_locale=LC_ALL=C.UTF-8
+no_locale="-u LANG -u LANGUAGE -u LC_ALL -u LC_CTYPE -u LC_MESSAGES -u LC_COLLATE -u LC_NUMERIC"
+for locale in "the caller's locale" "no locale"; do
+    unset_locale=""
+    [ "$locale" = "no locale" ] && unset_locale=$no_locale
+    # shellcheck disable=SC2086
+    check "the command-line test program through korvex-cli.exe, $locale" env $unset_locale \
+        KORVEX_BIN_DIR="$root/build/bin" KORVEX_SOURCE_DIR="$root" \
+        KORVEX_CLI="env $wine_locale $wine $exe" "$root/build/bin/test-cli" --gtest_brief=1
+done
+export "$wine_locale"
 
 # Z:\ is the root of the Unix file system under wine: a Windows path to a file of $work.
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }

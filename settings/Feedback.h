@@ -19,6 +19,9 @@ class Feedback {
     virtual void plainMessage(std::string_view text) = 0;
     // The application's general error box (conversion errors, unwritable files).
     virtual void error(std::string_view text) = 0;
+    // A line that the user must not miss: appended to the log, and shown in a warning box too
+    // where there is a window.
+    virtual void warning(std::string_view line) { log(line); }
 
     // Progress bar: position 0, range 0..max; one step per good page; back to 0 at the end.
     virtual void progressBegin(int max) = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace korvex {
 
@@ -10,7 +11,9 @@ namespace {
 constexpr std::array<std::string_view, 5> kClockFields = {"Rtcyear", "Rtcmonth", "Rtcday",
                                                           "Rtchour", "Rtcmin"};
 
-bool sameValue(const Settings& left, const Settings& right, const SettingDef& def) {
+}  // namespace
+
+bool sameAsTyped(const SettingDef& def, const Settings& left, const Settings& right) {
     switch (def.kind) {
         case SettingKind::Edit:
             return left.text(def.name) == right.text(def.name);
@@ -21,8 +24,6 @@ bool sameValue(const Settings& left, const Settings& right, const SettingDef& de
     }
     return true;
 }
-
-}  // namespace
 
 std::string displayValue(const Settings& settings, const SettingDef& def) {
     switch (def.kind) {
@@ -45,15 +46,31 @@ bool isClockField(std::string_view name) {
     return std::find(kClockFields.begin(), kClockFields.end(), name) != kClockFields.end();
 }
 
-std::vector<SettingDifference> diffSettings(const Settings& left, const Settings& right) {
+std::vector<SettingDifference> diffSettings(const Settings& left, const Settings& right,
+                                            SameValue same) {
     std::vector<SettingDifference> differences;
     for (const SettingDef& def : catalogue()) {
-        if (isClockField(def.name) || sameValue(left, right, def)) {
+        if (isClockField(def.name) || same(def, left, right)) {
             continue;
         }
         differences.push_back({&def, displayValue(left, def), displayValue(right, def)});
     }
     return differences;
+}
+
+std::string printableValue(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            shown += escaped;
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 }  // namespace korvex

@@ -1,7 +1,7 @@
 #pragma once
 // Settings compared one by one, in window order: what `show` prints, what `diff`, the compare
-// dialog and the verify after a write report. The clock fields are never compared: they follow
-// the computer's clock and differ between any two moments.
+// dialog, the write plan and the verify after a write report. The clock fields are never
+// compared: they follow the computer's clock and differ between any two moments.
 
 #include <string>
 #include <string_view>
@@ -25,8 +25,20 @@ struct SettingDifference {
     std::string right;  // displayValue in the second settings
 };
 
-// Every setting whose value differs, clock fields excepted, in catalogue order. Lists compare by
-// index and check boxes by state, so two entries with the same text still count as different.
-std::vector<SettingDifference> diffSettings(const Settings& left, const Settings& right);
+// Whether a setting holds the same value in both.
+using SameValue = bool (*)(const SettingDef& def, const Settings& left, const Settings& right);
+
+// The values as they stand: texts character by character, lists by index and check boxes by
+// state, so two entries with the same text still count as different.
+bool sameAsTyped(const SettingDef& def, const Settings& left, const Settings& right);
+
+// Every setting whose value differs by `same`, clock fields excepted, in catalogue order. The
+// faces compare as the device stores a setting (sameAsStored of image/StoredForm.h); sameAsTyped
+// shows every typed difference.
+std::vector<SettingDifference> diffSettings(const Settings& left, const Settings& right,
+                                            SameValue same);
+
+// A value as one line of a log shows it: control characters as \xNN.
+std::string printableValue(std::string_view text);
 
 }  // namespace korvex

@@ -25,6 +25,10 @@ class SilentBoxes final : public korvex::app::MessageBoxes {
              const QString&) override {
         return false;
     }
+    int choose(korvex::app::BoxIcon, const QString&, const QString&,
+               const QStringList& buttons) override {
+        return static_cast<int>(buttons.size()) - 1;
+    }
 };
 
 struct WindowParts {

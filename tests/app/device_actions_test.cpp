@@ -13,6 +13,10 @@
 #include "app/DeviceIndicator.h"
 #include "app/FilterDialog.h"
 #include "app/support/WindowRig.h"
+#include "files/ConfigFile.h"
+#include "image/Codec.h"
+#include "settings/SilentFeedback.h"
+#include "settings/StartupState.h"
 #include "support/TempDir.h"
 
 using korvex::app::BoxIcon;
@@ -110,6 +114,7 @@ class DeviceActionsTest : public QObject {
         rig.settings().setText("Callsign", "OTHER");
         rig.settings().setIndex("Squelch", 0);
         rig.settings().setText("Packet2rf_filter_callsign05", "");
+        rig.boxes.answers = {true};  // "Discard changes?": Discard
         rig.button("Button4").click();
 
         const QStringList readLog = QStringList{kFoundLine} + pageLines("Page read: ", 192) +
@@ -119,10 +124,88 @@ class DeviceActionsTest : public QObject {
         QCOMPARE(rig.window().progressBar().maximum(), 192);
         QCOMPARE(rig.boxes.boxes,
                  (std::vector<RecordingBoxes::Box>{
+                     {BoxIcon::Question, "Korvex Mini Configurator", "Discard changes?"},
                      {BoxIcon::None, "Korvex Mini Configurator", "Firmware version: 1.10"}}));
         QCOMPARE(rig.settings().text("Callsign"), std::string("SP3XYZ"));
         QCOMPARE(rig.settings().index("Squelch"), 6);
         QCOMPARE(rig.settings().text("Packet2rf_filter_callsign05"), std::string("DL1*"));
+    }
+
+    // A window that still holds its start-up settings asks before it replaces the station's,
+    // even with "Confirm changes before writing" off; Cancel writes nothing, Write writes.
+    void writeAsksBeforeTheStartupSettingsReplaceTheStations() {
+        WindowRig rig;
+        korvex::SettingsStore station = korvex::startupSettings(rig.clock);
+        station.setText("Callsign", "SP5DEF");
+        korvex::SilentFeedback quiet;
+        QVERIFY(korvex::EncodeConfigImage(rig.device.device().eeprom(), station, quiet, rig.clock));
+        const korvex::ConfigImage stations = rig.device.device().eeprom();
+        auto& actions = rig.window().actions();
+        actions.writeSafety() = {.backup = true,
+                                 .backupFolder = rig.programFolder / "backups",
+                                 .verify = true,
+                                 .confirm = actions.writeConfirmation(false)};
+        const RecordingBoxes::Box question{
+            BoxIcon::Question, "Korvex Mini Configurator",
+            "The window still holds the settings it started with: nothing was read from the "
+            "device or loaded from a file since.\n"
+            "Write config will change 1 setting on the device:\n"
+            "Radio / Callsign: \"SP5DEF\" -> \"NOCALL\""};
+
+        rig.button("Button5").click();  // no answer: Cancel
+        QCOMPARE(rig.boxes.boxes, std::vector<RecordingBoxes::Box>{question});
+        QCOMPARE(rig.boxes.asked, (std::vector<QStringList>{{"Write", "Cancel"}}));
+        QCOMPARE(rig.logLines().last(),
+                 QStringLiteral("Write config cancelled: nothing was written to the device."));
+        QVERIFY(rig.device.device().eeprom() == stations);
+
+        rig.boxes.answers = {true};
+        rig.button("Button5").click();
+        QCOMPARE(rig.boxes.boxes, (std::vector<RecordingBoxes::Box>{question, question}));
+        QCOMPARE(rig.logLines().last(), QStringLiteral("Eeprom verify success"));
+        QCOMPARE(rig.device.device().eeprom(), rig.window().actions().outgoing());
+
+        // Written once, the window no longer holds the start-up settings: with the toggle off
+        // the next write asks nothing.
+        rig.settings().setText("Callsign", "SP5ABC");
+        rig.button("Button5").click();
+        QCOMPARE(rig.boxes.boxes.size(), size_t{2});
+        QCOMPARE(rig.logLines().last(), QStringLiteral("Eeprom verify success"));
+    }
+
+    void aFailedVerifySaysWhatToDoInABox() {
+        WindowRig rig;
+        rig.window().actions().writeSafety() = {.verify = true};
+        rig.device.device().armFault(korvex::SimulatedFault::Corrupt, 40);
+        rig.settings().setText("Callsign", "SP5ABC");
+        rig.button("Button5").click();
+        const QString advice =
+            QStringLiteral("The device does not hold what was written. Write config again.");
+        QCOMPARE(rig.logLines().last(), advice);
+        QCOMPARE(rig.boxes.boxes, (std::vector<RecordingBoxes::Box>{
+                                      {BoxIcon::Warning, "Korvex Mini Configurator", advice}}));
+    }
+
+    // Reading over changed settings asks first: Cancel keeps them, Save keeps them in a file.
+    void readingOverChangesAsksAndSaveKeepsThemInAFile() {
+        WindowRig rig;
+        rig.settings().setText("Callsign", "SP5XYZ");
+        rig.button("Button4").click();  // no answer: Cancel
+        QCOMPARE(rig.boxes.asked, (std::vector<QStringList>{{"Discard", "Save", "Cancel"}}));
+        QVERIFY(rig.logLines().isEmpty());
+        QCOMPARE(rig.settings().text("Callsign"), std::string("SP5XYZ"));
+
+        const auto saved = rig.programFolder / "mine.cfg";
+        rig.chooser.answer(saved);
+        rig.boxes.choices = {"Save"};
+        rig.button("Button4").click();
+        QVERIFY(rig.logLines().first().startsWith(QStringLiteral("Configuration saved to ")));
+        QCOMPARE(rig.logLines().last(), kFoundLine);  // the version query after the read
+        QCOMPARE(rig.settings().text("Callsign"), std::string("NOCALL"));
+        korvex::SettingsStore file;
+        korvex::SilentFeedback quiet;
+        QVERIFY(korvex::loadConfigFile(file, saved, quiet));
+        QCOMPARE(file.text("Callsign"), std::string("SP5XYZ"));
     }
 
     void aFailedCheckShowsItsBoxAndNeverOpensTheDevice() {

@@ -95,19 +95,33 @@ class MenusTest : public QObject {
     void writeStepsAreRememberedAndFollowTheMenu() {
         {
             WindowRig rig;
-            entry(rig, "Verify after write").setChecked(true);
-            entry(rig, "Back up before write").setChecked(true);
-            entry(rig, "Verify after write").setChecked(false);
+            entry(rig, "Verify after writing").setChecked(true);
+            entry(rig, "Back up before writing").setChecked(true);
+            entry(rig, "Confirm changes before writing").setChecked(true);
+            entry(rig, "Verify after writing").setChecked(false);
+            entry(rig, "Confirm changes before writing").setChecked(false);
             QVERIFY(!rig.window().actions().writeSafety().verify);
             QVERIFY(rig.window().actions().writeSafety().backup);
         }
         WindowRig again;
-        QVERIFY(!entry(again, "Verify after write").isChecked());
-        QVERIFY(entry(again, "Back up before write").isChecked());
-        entry(again, "Verify after write").setChecked(true);
+        QVERIFY(!entry(again, "Verify after writing").isChecked());
+        QVERIFY(entry(again, "Back up before writing").isChecked());
+        QVERIFY(!entry(again, "Confirm changes before writing").isChecked());
+        entry(again, "Verify after writing").setChecked(true);
+        again.settings().setText("Callsign", "SP5AB");
+        again.boxes.answers = {true};  // the start-up settings are asked about all the same
         again.button("Button5").click();
+        QCOMPARE(again.boxes.boxes.size(), size_t{1});
         QCOMPARE(again.logLines().last(), QStringLiteral("Eeprom verify success"));
         QVERIFY(again.logLines()[1].startsWith(QStringLiteral("Backup saved: ")));
+
+        entry(again, "Verify after writing").setChecked(false);
+        entry(again, "Back up before writing").setChecked(false);
+        again.settings().setText("Callsign", "SP5ABC");
+        again.button("Button5").click();
+        QCOMPARE(again.logLines().filter(QStringLiteral("(Device > ")),
+                 (QStringList{"No backup made (Device > Back up before writing is off).",
+                              "Not verified (Device > Verify after writing is off)."}));
     }
 
     void traceRecordsUntilUntickedAndAnUnwritableFileRecordsNothing() {
@@ -124,6 +138,10 @@ class MenusTest : public QObject {
             ++lines;
         }
         QCOMPARE(lines, 2 * 193);  // 192 pages and the version query, request and reply each
+        const QString path = QString::fromStdString(trace.string());
+        QCOMPARE(
+            rig.logLines().filter(QStringLiteral("Trace recording")),
+            (QStringList{"Trace recording started: " + path, "Trace recording stopped: " + path}));
 
         rig.chooser.answer(rig.programFolder / "no-such-folder" / "trace.txt");
         entry(rig, "Record USB trace...").setChecked(true);

@@ -39,8 +39,9 @@ struct SeenFileDialog {
     QString title;
 };
 
-// Answers every modal window that opens while it lives: message boxes with their OK button, file
-// dialogs with the next path of `answers` (an empty path cancels).
+// Answers every modal window that opens while it lives: message boxes with their OK button (a box
+// that asks with the button of `choices`), file dialogs with the next path of `answers` (an empty
+// path cancels).
 class ModalAnswerer {
   public:
     ModalAnswerer() {
@@ -50,6 +51,7 @@ class ModalAnswerer {
     }
 
     QStringList answers;
+    QStringList choices;
     std::vector<SeenBox> boxes;
     std::vector<SeenFileDialog> fileDialogs;
 
@@ -71,7 +73,17 @@ class ModalAnswerer {
                 }
                 boxes.push_back(seen);
             }
-            box->button(QMessageBox::Ok)->click();
+            // A box that asks takes the button named next in `choices`, or else Escape's.
+            QAbstractButton* chosen = box->button(QMessageBox::Ok);
+            if (!chosen && !again) {
+                choice_ = choices.isEmpty() ? QString() : choices.takeFirst();
+            }
+            for (auto* button : box->buttons()) {
+                if (!chosen && button->text().remove('&') == choice_) {
+                    chosen = button;
+                }
+            }
+            (chosen ? chosen : box->escapeButton())->click();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
             if (!again) {
                 auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -97,6 +109,7 @@ class ModalAnswerer {
     QTimer timer_;
     QPointer<QWidget> answered_;
     QString answer_;  // the path given to the file dialog answered last
+    QString choice_;  // the button chosen in the box that asked last
 };
 
 struct RealDialogsRig {
@@ -146,10 +159,18 @@ class RealDialogsTest : public QObject {
         rig.window->settings().setText("Txdelay", "25x");
         rig.click("Button5");
         rig.window->settings().setText("Txdelay", "250");
+        answerer.choices = {"Cancel", "Write"};
+        rig.click("Button5");  // the question, answered Cancel
         rig.click("Button5");
         rig.click("Button4");
 
-        QCOMPARE(answerer.boxes.size(), size_t{3});
+        QCOMPARE(answerer.boxes.size(), size_t{5});
+        QCOMPARE(answerer.boxes[2].caption, QStringLiteral("Korvex Mini Configurator"));
+        QCOMPARE(answerer.boxes[2].icon, QMessageBox::Question);
+        QCOMPARE(answerer.boxes[2].buttons, (QStringList{"Write", "Cancel"}));
+        QVERIFY(answerer.boxes[2].text.endsWith(
+            QStringLiteral("Radio / Callsign: \"NOCALL\" -> \"N0CALL\"")));
+        answerer.boxes.erase(answerer.boxes.begin() + 2, answerer.boxes.begin() + 4);
         QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Information"));
         QCOMPARE(answerer.boxes[0].icon, QMessageBox::Information);
         QCOMPARE(answerer.boxes[0].buttons, QStringList{"OK"});
@@ -173,12 +194,15 @@ class RealDialogsTest : public QObject {
         rig.click("Button1");
         rig.click("Button1");
         rig.window->settings().setText("Callsign", "NOCALL");
+        answerer.choices = {"Discard"};
         rig.click("Button2");
         rig.click("Button2");
 
         QCOMPARE(rig.window->settings().text("Callsign"), std::string("SQ9XYZ"));
-        QVERIFY(QFileInfo::exists(typed));  // no suffix appended
-        QCOMPARE(answerer.boxes.size(), size_t{0});
+        QVERIFY(QFileInfo::exists(typed));           // no suffix appended
+        QCOMPARE(answerer.boxes.size(), size_t{1});  // "Discard changes?" before the first load
+        QCOMPARE(answerer.boxes[0].text, QStringLiteral("Discard changes?"));
+        QCOMPARE(answerer.boxes[0].icon, QMessageBox::Question);
         QCOMPARE(answerer.fileDialogs.size(), size_t{4});
         const auto& firstSave = answerer.fileDialogs[0];
         QCOMPARE(firstSave.mode, QFileDialog::AcceptSave);

@@ -350,7 +350,7 @@ class WindowTest : public QObject {
         rig.boxes.answers = {false};
         QVERIFY(!window.close());
         QCOMPARE(rig.boxes.boxes, std::vector<RecordingBoxes::Box>{discardBox});
-        QCOMPARE(rig.boxes.asked, (std::vector<QStringList>{{"Discard", "Cancel"}}));
+        QCOMPARE(rig.boxes.asked, (std::vector<QStringList>{{"Discard", "Save", "Cancel"}}));
         rig.button("Button5").click();  // written: nothing to lose
         rig.boxes.boxes.clear();
         QVERIFY(window.close());
@@ -369,7 +369,8 @@ class WindowTest : public QObject {
         rig.button("Button6").click();  // the preset brings the channel's own name back
         rig.boxes.answers = {false};
         QVERIFY(!window.close());
-        rig.button("Button4").click();  // read: the device's settings stand
+        rig.boxes.answers = {true};
+        rig.button("Button4").click();  // discarded and read: the device's settings stand
         rig.boxes.boxes.resize(1);
         QVERIFY(window.close());
         QCOMPARE(rig.boxes.boxes, std::vector<RecordingBoxes::Box>{discardBox});

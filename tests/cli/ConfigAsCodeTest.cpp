@@ -139,6 +139,14 @@ TEST_F(ConfigAsCode, RefusedSetLeavesTheFileAsItWas) {
     EXPECT_NE(before.find("; mine\r\n[Mine]\r\nkept=1\r\n"), std::string::npos) << before;
 }
 
+// A Latin-1 letter typed as UTF-8 arrives whole, whatever code page the system runs under.
+TEST_F(ConfigAsCode, ALatin1LetterInAnArgumentIsKept) {
+    ASSERT_EQ(cli("set " + at("c.cfg") + " Aprsis1_servername=\xC3\xA9te").status, 0);
+    const CliRun got = cli("get " + at("c.cfg") + " Aprsis1_servername");
+    EXPECT_EQ(got.status, 0) << got.err;
+    EXPECT_EQ(got.out, "\xC3\xA9te\n");
+}
+
 TEST_F(ConfigAsCode, ListsTakeTheirEntryTextOrTheirIndex) {
     ASSERT_EQ(cli("set " + at("text.cfg") +
                   " 'baudrate=9600 / gmsk (rx only)' Squelch=2 "

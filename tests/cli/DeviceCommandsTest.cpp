@@ -40,9 +40,11 @@ TEST_F(DeviceCommands, WriteThenReadGivesBackTheSettings) {
                                " --time 2024-07-09T08:05 --no-verify --no-backup" + simulate());
     EXPECT_EQ(written.status, 0) << written.err;
     const auto writeLines = written.outLines();
-    ASSERT_EQ(writeLines.size(), 194u);
-    EXPECT_EQ(writeLines[1], "Page written: 1/192");
-    EXPECT_EQ(writeLines.back(), "Eeprom write success");
+    ASSERT_EQ(writeLines.size(), 196u);
+    EXPECT_EQ(writeLines[1], "No backup made (--no-backup).");
+    EXPECT_EQ(writeLines[2], "Page written: 1/192");
+    EXPECT_EQ(writeLines[194], "Eeprom write success");
+    EXPECT_EQ(writeLines.back(), "Not verified (--no-verify).");
 
     const CliRun readBack = cli("read -o " + at("back.cfg") + simulate());
     EXPECT_EQ(readBack.status, 0) << readBack.err;
@@ -61,17 +63,28 @@ TEST_F(DeviceCommands, WriteThenReadGivesBackTheSettings) {
 }
 
 TEST_F(DeviceCommands, WriteBacksUpVerifiesAndTracesAndFailsOnADifference) {
-    ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
+    ASSERT_EQ(cli("set " + at("start.cfg") + " Callsign=SP5AB").status, 0);
     const CliRun run =
         cli("write " + at("start.cfg") + " --time 2026-12-08T21:30 --backup-dir " + at("backups") +
             " --trace " + at("trace.txt") + simulate() + " --sim-fault corrupt:40");
     EXPECT_EQ(run.status, 1) << run.err;
     const auto lines = run.outLines();
-    ASSERT_GE(lines.size(), 196u);
+    ASSERT_GE(lines.size(), 198u);
     EXPECT_EQ(lines[1].rfind("Backup saved: ", 0), 0u) << lines[1];
-    EXPECT_EQ(lines[194], "Eeprom write success");
-    EXPECT_EQ(lines[195], "Eeprom verify error: 1 setting differs: Path name (Pathn6_name)");
+    EXPECT_EQ(lines[2], "Write config will change 1 setting:");
+    EXPECT_EQ(lines[3], "  Radio / Callsign: \"NOCALL\" -> \"SP5AB\"");
+    EXPECT_EQ(lines[196], "Eeprom write success");
+    EXPECT_EQ(lines[197], "Eeprom verify error: 1 setting differs: Path name (Pathn6_name)");
+    // The backup's path as the system writes it (a Windows build joins it with a backslash).
+    const std::string advice =
+        "The device does not hold what was written. Write config again; the settings it held "
+        "before are in ";
+    EXPECT_EQ(lines.back().rfind(advice + folder.path().string(), 0), 0u) << lines.back();
+    EXPECT_TRUE(lines.back().ends_with("NOCALL-20261208T2130Z.cfg.")) << lines.back();
     EXPECT_TRUE(std::filesystem::exists(folder / "backups" / "NOCALL-20261208T2130Z.bin"));
+    const std::string tracePath = (folder / "trace.txt").string();
+    EXPECT_EQ(run.err, "Trace recording started: " + tracePath +
+                           "\nTrace recording stopped: " + tracePath + "\n");
     // Backup, write and verify: 576 exchanges of two lines each.
     std::istringstream trace(readFile(folder / "trace.txt"));
     size_t traced = 0;
@@ -81,12 +94,49 @@ TEST_F(DeviceCommands, WriteBacksUpVerifiesAndTracesAndFailsOnADifference) {
     EXPECT_EQ(traced, 2u * 576);
 }
 
+// A write that succeeded leaves nothing for diff to report: texts the device stores alike (the
+// call's padding, the upper-cased APRS-IS user) are the same setting. A dry run writes nothing,
+// and show and diff keep the device's log lines off stdout.
+TEST_F(DeviceCommands, DiffAfterAWriteFindsNothingAndADryRunChangesNothing) {
+    ASSERT_EQ(cli("set " + at("hill.cfg") + " Callsign=SP5AB Aprsis_user=nocall").status, 0);
+    ASSERT_EQ(cli("write " + at("hill.cfg") + " --no-backup" + simulate()).status, 0);
+    const CliRun same = cli("diff " + at("hill.cfg") + " device" + simulate());
+    EXPECT_EQ(same.status, 0) << same.out;
+    EXPECT_EQ(same.out, "");
+    EXPECT_NE(same.err.find("Eeprom read success."), std::string::npos) << same.err;
+    const CliRun typed = cli("diff --text " + at("hill.cfg") + " device" + simulate());
+    EXPECT_EQ(typed.status, 1);
+    EXPECT_EQ(typed.out,
+              "Radio / Callsign: \"SP5AB\" -> \"SP5AB \"  [Callsign]\n"
+              "APRS-IS / User: \"nocall\" -> \"NOCALL\"  [Aprsis_user]\n");
+    const CliRun shown = cli("show device" + simulate());
+    EXPECT_EQ(shown.out.find("Page read"), std::string::npos);
+
+    ASSERT_EQ(cli("set " + at("hill.cfg") + " Callsign=SP5ABC Txdelay=0300").status, 0);
+    const std::string before = readFile(folder / "sim" / "eeprom.bin");
+    const CliRun dry = cli("write " + at("hill.cfg") + " --dry-run" + simulate());
+    EXPECT_EQ(dry.status, 0) << dry.err;
+    EXPECT_EQ(dry.outLines(),
+              (std::vector<std::string>{"Korvex Mini found, vid: Vid_0483, pid: A04B",
+                                        "Write config will change 2 settings:",
+                                        "  Radio / Callsign: \"SP5AB \" -> \"SP5ABC\"",
+                                        "  Radio / TX delay [ms]: \"250\" -> \"300\"",
+                                        "Dry run: nothing was written to the device."}));
+    EXPECT_TRUE(readFile(folder / "sim" / "eeprom.bin") == before);
+    const CliRun failing =
+        cli("write " + at("hill.cfg") + " --dry-run" + simulate() + " --sim-fault reject:3");
+    EXPECT_EQ(failing.status, 1);
+    EXPECT_EQ(failing.outLines().back(), "Dry run: the device's image could not be read.");
+    EXPECT_TRUE(readFile(folder / "sim" / "eeprom.bin") == before);
+}
+
 TEST_F(DeviceCommands, FailedReadSavesNoFile) {
     const CliRun run = cli("read -o " + at("out.cfg") + simulate() + " --sim-fault reject:40");
     EXPECT_EQ(run.status, 1);
     const auto lines = run.outLines();
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), "Eeprom checksum error. Please reload configuration.");
+    EXPECT_EQ(lines.back(), "The read stopped at page 41: the device stopped answering.");
+    EXPECT_EQ(lines[lines.size() - 2], "Eeprom checksum error. Please reload configuration.");
     EXPECT_FALSE(std::filesystem::exists(folder / "out.cfg"));
 }
 

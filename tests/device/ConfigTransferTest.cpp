@@ -126,7 +126,8 @@ struct ReadFaultCase {
     const char* name;
     SimulatedFault fault;
     uint16_t page;
-    std::vector<std::string> tail;  // the log after the page lines and the error line
+    std::vector<std::string> tail;  // the log after the page lines and the error line, with {P} for
+                                    // the page that failed (counted from 1)
     bool versionShown;
     size_t waits;
     friend void PrintTo(const ReadFaultCase& c, std::ostream* out) { *out << c.name; }
@@ -145,11 +146,17 @@ TEST_P(ReadFaultTest, StopsReadingAndReportsAsTheImageAllows) {
 
     ReadConfig(rig.link, incoming, settings, rig.feedback);
 
+    std::vector<std::string> tail = param.tail;
+    for (std::string& line : tail) {
+        if (const auto at = line.find("{P}"); at != std::string::npos) {
+            line.replace(at, 3, std::to_string(param.page + 1));
+        }
+    }
     EXPECT_EQ(rig.feedback.logLines,
               lines({{kFoundLine},
                      pageLines("Page read: ", param.page, 192),
                      {"Page read error: " + std::to_string(param.page + 1) + "/192"},
-                     param.tail}));
+                     tail}));
     EXPECT_EQ(rig.feedback.progressEvents, std::vector<std::string>{"begin 192"});
     EXPECT_EQ(rig.feedback.progressPosition, param.page);
     EXPECT_TRUE(allZero(incoming, param.page)) << "pages not read stay zero";
@@ -166,10 +173,11 @@ TEST_P(ReadFaultTest, StopsReadingAndReportsAsTheImageAllows) {
     EXPECT_EQ(settings.text("Txdelay"), param.page >= 63 ? "250" : "999");
 }
 
+const std::string kStopped = "The read stopped at page {P}: the device stopped answering.";
 const std::vector<std::string> kRefusedTail = {"Eeprom read error. Please reload configuration.",
-                                               kFoundLine};
+                                               kStopped, kFoundLine};
 const std::vector<std::string> kChecksumTail = {
-    "Eeprom checksum error. Please reload configuration."};
+    "Eeprom checksum error. Please reload configuration.", kStopped};
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, ReadFaultTest,
@@ -181,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadFaultCase{"UnplugFirstPage",
                       SimulatedFault::Unplug,
                       0,
-                      {"Eeprom read error. Please reload configuration.", kNotFoundLine},
+                      {"Eeprom read error. Please reload configuration.", kStopped, kNotFoundLine},
                       false,
                       0},
         ReadFaultCase{"RejectLaterPage", SimulatedFault::Reject, 40, kChecksumTail, false, 0},
@@ -192,7 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadFaultCase{"RejectPastTheSettings",
                       SimulatedFault::Reject,
                       100,
-                      {"Eeprom read success.", kFoundLine},
+                      {"Eeprom read success.",
+                       "Pages {P} to 192 were not read; they hold no settings.", kFoundLine},
                       true,
                       0}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -236,6 +245,7 @@ TEST(ReadConfig, DeviceWithoutPermissionFailsAtTheFirstPage) {
     EXPECT_EQ(rig.feedback.logLines,
               (std::vector<std::string>{kFoundLine, noAccess, "Page read error: 1/192",
                                         "Eeprom read error. Please reload configuration.",
+                                        "The read stopped at page 1: the device stopped answering.",
                                         kFoundLine, noAccess}));
 }
 

@@ -43,31 +43,37 @@ TEST_P(SafeWriteTest, BacksUpWritesAndVerifiesInThatOrder) {
     if (param.fault) {
         rig.device.armFault(*param.fault, param.page);
     }
-    TempDir backups;
+    TempDir scratch;
+    const auto backups = scratch / "backups";
     SettingsStore settings = startupSettings(kClock);
     settings.setText("Callsign", "SP5AB");
     ConfigImage outgoing;
 
     EXPECT_EQ(WriteConfig(rig.link, outgoing, settings, rig.feedback, kClock,
-                          {.backup = param.backup, .backupFolder = backups.path(), .verify = true}),
+                          {.backup = param.backup, .backupFolder = backups, .verify = true}),
               param.result);
 
     const std::string saved = "Backup saved: " + (backups / "NOCALL-20261208T2130Z.cfg").string();
     std::vector<std::string> head{kFoundLine};
     if (param.backup) {
-        head.push_back(saved);
+        head.insert(head.end(), {saved, "Write config will change 1 setting:",
+                                 "  Radio / Callsign: \"NOCALL\" -> \"SP5AB\""});
     }
-    EXPECT_EQ(
-        rig.feedback.logLines,
-        lines({head, pageLines("Page written: ", 192, 192), {"Eeprom write success"}, param.tail}));
+    std::vector<std::string> tail = param.tail;
+    for (auto& line : tail) {
+        if (const auto at = line.find("BACKUP"); at != std::string::npos) {
+            line.replace(at, 6, (backups / "NOCALL-20261208T2130Z.cfg").string());
+        }
+    }
+    EXPECT_EQ(rig.feedback.logLines,
+              lines({head, pageLines("Page written: ", 192, 192), {"Eeprom write success"}, tail}));
     // Three page loops, each with its own progress run.
     const int loops = param.backup ? 3 : 2;
     EXPECT_EQ(std::count(rig.feedback.events.begin(), rig.feedback.events.end(), "begin 192"),
               loops);
     if (param.backup) {
-        EXPECT_EQ(filesIn(backups.path()),
-                  (std::vector<std::filesystem::path>{"NOCALL-20261208T2130Z.bin",
-                                                      "NOCALL-20261208T2130Z.cfg"}));
+        EXPECT_EQ(filesIn(backups), (std::vector<std::filesystem::path>{
+                                        "NOCALL-20261208T2130Z.bin", "NOCALL-20261208T2130Z.cfg"}));
     }
 }
 
@@ -83,7 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
                        "Verify: Digipeater / Path name (Pathn6_name): written \"\", read back "
                        "\"\\x01\"",
                        "Verify: the device's image no longer matches its checksum; Read config "
-                       "will refuse it."},
+                       "will refuse it.",
+                       "The device does not hold what was written. Write config again; the "
+                       "settings it held before are in BACKUP."},
                       false},
         // The checksum's own byte changes no setting, but the next read would refuse the image.
         SafeWriteCase{"CorruptedChecksum",
@@ -93,9 +101,154 @@ INSTANTIATE_TEST_SUITE_P(
                       {"Eeprom verify error: 1 byte differs without changing a setting: offset 0 "
                        "(checksum)",
                        "Verify: the device's image no longer matches its checksum; Read config "
-                       "will refuse it."},
+                       "will refuse it.",
+                       "The device does not hold what was written. Write config again."},
                       false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What happens between the device's image being read and the first page.
+struct PlanCase {
+    const char* name;
+    void (*prepare)(ConfigImage& onDevice, SettingsStore& settings, WriteSafety& safety);
+    std::vector<std::string> log;  // after the found line; SAVED stands for the backup line
+    bool written;                  // whether the pages were written
+    bool result;
+    friend void PrintTo(const PlanCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class WritePlanTest : public ::testing::TestWithParam<PlanCase> {};
+
+TEST_P(WritePlanTest, ListsTheChangesAndWritesOnlyWhenAsked) {
+    const auto& param = GetParam();
+    ConfigImage onDevice = startupImage(kClock);
+    SettingsStore settings = startupSettings(kClock);
+    TempDir scratch;
+    const auto backups = scratch / "backups";
+    WriteSafety safety{.backup = true, .backupFolder = backups, .verify = false};
+    param.prepare(onDevice, settings, safety);
+    SimulatedRig rig(onDevice);
+    if (safety.confirm) {
+        // The question's answer, with the rig's device at hand for the case that unplugs it.
+        safety.confirm = [&, ask = safety.confirm](const WritePlan* plan) {
+            if (!ask(plan)) {
+                return false;
+            }
+            if (plan == nullptr) {
+                rig.device.armFault(SimulatedFault::Unplug, 0);
+            }
+            return true;
+        };
+    }
+    ConfigImage outgoing;
+
+    EXPECT_EQ(WriteConfig(rig.link, outgoing, settings, rig.feedback, kClock, safety),
+              param.result);
+
+    std::vector<std::string> expected{kFoundLine};
+    for (const std::string& line : param.log) {
+        const auto backup = filesIn(backups);
+        expected.push_back(line != "SAVED" || backup.empty()
+                               ? line
+                               : "Backup saved: " + (backups / backup.back()).string());
+    }
+    EXPECT_EQ(rig.feedback.logLines, expected);
+    if (!param.written) {
+        EXPECT_EQ(rig.device.eeprom(), onDevice);
+    }
+}
+
+const std::vector<std::string> kCallsignChange = {"Write config will change 1 setting:",
+                                                  "  Radio / Callsign: \"NOCALL\" -> \"SP5AB\""};
+const std::vector<std::string> kWritten =
+    lines({pageLines("Page written: ", 192, 192), {"Eeprom write success"}});
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WritePlanTest,
+    ::testing::Values(
+        // Case, padding and leading zeros are stored alike: nothing to write.
+        PlanCase{"NothingChanges",
+                 [](ConfigImage&, SettingsStore& settings, WriteSafety&) {
+                     settings.setText("Aprsis_user", "NoCall");
+                     settings.setText("Txdelay", "0250");
+                 },
+                 {"SAVED", "The device already holds these settings."},
+                 false,
+                 true},
+        PlanCase{"DryRunKeepsNoBackup",
+                 [](ConfigImage&, SettingsStore& settings, WriteSafety& safety) {
+                     settings.setText("Callsign", "SP5AB");
+                     safety.dryRun = true;
+                 },
+                 lines({kCallsignChange, {"Dry run: nothing was written to the device."}}), false,
+                 true},
+        PlanCase{"Cancelled",
+                 [](ConfigImage&, SettingsStore& settings, WriteSafety& safety) {
+                     settings.setText("Callsign", "SP5AB");
+                     safety.confirm = [](const WritePlan* plan) {
+                         return plan == nullptr;  // refuses the plan it is shown
+                     };
+                 },
+                 lines({{"SAVED"},
+                        kCallsignChange,
+                        {"Write config cancelled: nothing was written to the device."}}),
+                 false, false},
+        PlanCase{
+            "BadChecksumOnTheDevice",
+            [](ConfigImage& onDevice, SettingsStore& settings, WriteSafety&) {
+                onDevice.bytes[0] ^= 1;
+                settings.setText("Callsign", "SP5AB");
+            },
+            lines({{"SAVED", "Backup kept as .bin only: the device's image has a bad checksum."},
+                   kCallsignChange,
+                   {"The device's image has a bad checksum: the values shown as the "
+                    "device's may not be what it uses."},
+                   kWritten}),
+            true, true},
+        PlanCase{"OtherVersionOnTheDevice",
+                 [](ConfigImage& onDevice, SettingsStore&, WriteSafety&) { onDevice.clear(); },
+                 lines({{"SAVED",
+                         "Backup kept as .bin only: the device's image is of version \"\", not "
+                         "v1.10.",
+                         "The device's image is not of this configuration version: its settings "
+                         "cannot be compared."},
+                        kWritten}),
+                 true, true},
+        // Without a backup there is no plan: the question is asked without one, and the
+        // device is unplugged after it.
+        PlanCase{"UnpluggedAfterTheQuestion",
+                 [](ConfigImage&, SettingsStore&, WriteSafety& safety) {
+                     safety.backup = false;
+                     safety.backupOffSwitch = "--no-backup";
+                     safety.confirm = [](const WritePlan*) { return true; };
+                 },
+                 {"No backup made (--no-backup).", "Page write error: 1/192"},
+                 false,
+                 false},
+        PlanCase{"VerifyOff",
+                 [](ConfigImage&, SettingsStore& settings, WriteSafety& safety) {
+                     settings.setText("Callsign", "SP5AB");
+                     safety.verifyOffSwitch = "Device > Verify after writing is off";
+                 },
+                 lines({{"SAVED"},
+                        kCallsignChange,
+                        kWritten,
+                        {"Not verified (Device > Verify after writing is off)."}}),
+                 true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WritePlan, DryRunWhoseReadFailsWritesNothing) {
+    SimulatedRig rig(startupImage(kClock));
+    rig.device.armFault(SimulatedFault::Reject, 7);
+    SettingsStore settings = startupSettings(kClock);
+    settings.setText("Callsign", "SP5AB");
+    ConfigImage outgoing;
+    EXPECT_FALSE(WriteConfig(rig.link, outgoing, settings, rig.feedback, kClock,
+                             {.backup = true, .verify = true, .dryRun = true}));
+    EXPECT_EQ(rig.feedback.logLines,
+              (std::vector<std::string>{kFoundLine, "Dry run page read error: 8/192",
+                                        "Dry run: the device's image could not be read."}));
+    EXPECT_EQ(rig.device.eeprom(), startupImage(kClock));
+}
 
 struct BackupFailureCase {
     const char* name;

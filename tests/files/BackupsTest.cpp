@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 
+#include "device/TraceTransport.h"
 #include "files/Backups.h"
+#include "image/Codec.h"
 #include "image/StartupImage.h"
+#include "settings/SilentFeedback.h"
+#include "settings/StartupState.h"
 #include "support/RecordingFeedback.h"
 #include "support/TempDir.h"
 
@@ -60,6 +66,46 @@ TEST(Backups, ImageThatCannotBeDecodedIsKeptAsBinOnly) {
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(bytes, std::string(image.bytes.begin(), image.bytes.end()));
     EXPECT_EQ(countFiles(folder.path(), ".cfg"), 0u);
+}
+
+// The backups and the trace hold the station's passwords: the owner's alone whatever the umask.
+// A folder that was already open to others is used as it is, and the log says so.
+TEST(Backups, SecretsAreTheOwnersAloneAndNamedWithoutTheCallsPadding) {
+    const mode_t umaskBefore = ::umask(022);
+    TempDir scratch;
+    const FixedClock clock(UtcDateTime{2026, 12, 9, 6, 50, 0});
+    SettingsStore settings = startupSettings(clock);
+    settings.setText("Callsign", "SP5AB");
+    ConfigImage image;
+    SilentFeedback quiet;
+    ASSERT_TRUE(EncodeConfigImage(image, settings, quiet, clock));
+    const auto mode = [](const fs::path& path) { return fs::status(path).permissions(); };
+    constexpr auto kOwnerOnly = fs::perms::owner_read | fs::perms::owner_write;
+
+    RecordingFeedback feedback;
+    const auto made = scratch / "data" / "backups";
+    ASSERT_TRUE(saveBackup(image, made, clock, feedback));
+    EXPECT_EQ(mode(made), fs::perms::owner_all);
+    for (const char* name : {"SP5AB-20261209T0650Z.cfg", "SP5AB-20261209T0650Z.bin"}) {
+        EXPECT_EQ(mode(made / name), kOwnerOnly) << name;
+    }
+    EXPECT_EQ(feedback.logLines.size(), 1u);
+
+    const auto open = scratch / "open";
+    fs::create_directory(open);
+    fs::permissions(open, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+    RecordingFeedback openFeedback;
+    ASSERT_TRUE(saveBackup(image, open, clock, openFeedback));
+    EXPECT_EQ(openFeedback.logLines.front(),
+              "Backup folder is open to other users of this computer: " + open.string() +
+                  " (its permissions are left as they are).");
+    EXPECT_EQ(mode(open) & fs::perms::others_read, fs::perms::others_read);
+    EXPECT_EQ(mode(open / "SP5AB-20261209T0650Z.cfg"), kOwnerOnly);
+
+    EXPECT_TRUE(TraceFile::create(scratch / "trace.txt"));
+    EXPECT_EQ(mode(scratch / "trace.txt"), kOwnerOnly);
+    ::umask(umaskBefore);
 }
 
 TEST(Backups, FolderFollowsTheDataHome) {

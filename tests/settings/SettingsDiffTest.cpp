@@ -23,7 +23,7 @@ TEST(SettingsDiff, ReportsEachKindInWindowOrderWithReadableValues) {
     after.setIndex("Baudrate", before.index("Baudrate") == 0 ? 1 : 0);
     after.setChecked("Pathn8_active", !before.checked("Pathn8_active"));
 
-    const auto differences = diffSettings(before, after);
+    const auto differences = diffSettings(before, after, sameAsTyped);
     std::vector<std::string_view> names;
     for (const auto& difference : differences) {
         names.push_back(difference.def->name);
@@ -40,10 +40,10 @@ TEST(SettingsDiff, ReportsEachKindInWindowOrderWithReadableValues) {
 TEST(SettingsDiff, ClockFieldsAreNeverReportedAndNoSelectionReadsEmpty) {
     const SettingsStore before = startup();
     SettingsStore after = startupSettings(FixedClock({2031, 1, 2, 3, 4, 5}));
-    EXPECT_TRUE(diffSettings(before, after).empty());
+    EXPECT_TRUE(diffSettings(before, after, sameAsTyped).empty());
 
     after.setIndex("Baudrate", -1);
-    const auto differences = diffSettings(before, after);
+    const auto differences = diffSettings(before, after, sameAsTyped);
     ASSERT_EQ(differences.size(), 1u);
     EXPECT_EQ(differences[0].right, "");
 }

@@ -1,5 +1,6 @@
 #pragma once
-// A fresh temporary folder for one test, removed with everything in it afterwards.
+// A fresh temporary folder for one test, its user's alone (as mkdtemp makes one), removed with
+// everything in it afterwards.
 
 #include <filesystem>
 #include <fstream>
@@ -16,6 +17,7 @@ class TempDir {
         path_ = std::filesystem::temp_directory_path() /
                 ("korvex-test-" + std::to_string(seed()) + std::to_string(seed()));
         std::filesystem::create_directories(path_);
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
     }
     ~TempDir() {
         std::error_code ignored;
