@@ -66,6 +66,7 @@ StationCheckDialog::StationCheckDialog(const StationCheck& check,
 
     list_ = new QTableWidget(0, 2, this);
     list_->setObjectName(QStringLiteral("StationAdvice"));
+    list_->setAccessibleName(QStringLiteral("Station advice"));
     list_->setHorizontalHeaderLabels({QStringLiteral("Setting"), QStringLiteral("Advice")});
     list_->verticalHeader()->hide();
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -92,6 +93,7 @@ StationCheckDialog::StationCheckDialog(const StationCheck& check,
     layout->addWidget(new QLabel(QStringLiteral("Beacons as they go on the air:"), this));
     beacons_ = new QPlainTextEdit(this);
     beacons_->setObjectName(QStringLiteral("StationBeacons"));
+    beacons_->setAccessibleName(QStringLiteral("Beacons as they go on the air"));
     beacons_->setReadOnly(true);
     beacons_->setLineWrapMode(QPlainTextEdit::NoWrap);
     QStringList lines;
@@ -107,7 +109,8 @@ StationCheckDialog::StationCheckDialog(const StationCheck& check,
     layout->addWidget(beacons_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    show_ = buttons->addButton(QStringLiteral("Show"), QDialogButtonBox::ActionRole);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Close"));
+    show_ = buttons->addButton(QStringLiteral("&Show"), QDialogButtonBox::ActionRole);
     show_->setEnabled(false);
     connect(list_, &QTableWidget::currentCellChanged, this,
             [this](int row) { show_->setEnabled(row >= 0); });
