@@ -35,19 +35,11 @@ std::string voltOption(const Arguments& arguments) {
 }  // namespace
 
 int runBeacons(const Arguments& arguments) {
-    arguments.expectPositional(1);
     BeaconSample sample;
     sample.volt = voltOption(arguments);
     sample.time = timeOption(arguments).value_or(SystemClock().utcNow());
-    TerminalFeedback feedback(std::cerr, std::cerr, stderrIsTerminal());
-    SourceLoader loader(arguments);
     SettingsStore settings;
-    if (!loader.load(arguments.positional[0], settings, feedback)) {
-        return 1;
-    }
-    const StationCheck check = checkStation(settings, SystemClock());
-    if (!check.passed) {
-        std::cerr << check.refusal << "\n";
+    if (!loadCheckedStation(arguments, settings)) {
         return 1;
     }
     const std::vector<Advice> advice = adviseStation(settings, sample);

@@ -30,19 +30,12 @@ nlohmann::ordered_json asJson(const std::vector<Advice>& advice) {
 }  // namespace
 
 int runCheck(const Arguments& arguments) {
-    arguments.expectPositional(1);
-    // stdout holds the check's own lines alone: the device's log lines go to stderr.
-    TerminalFeedback feedback(std::cerr, std::cerr, stderrIsTerminal());
-    SourceLoader loader(arguments);
     SettingsStore settings;
-    if (!loader.load(arguments.positional[0], settings, feedback)) {
+    const auto found = loadCheckedStation(arguments, settings);
+    if (!found) {
         return 1;
     }
-    const StationCheck check = checkStation(settings, SystemClock());
-    if (!check.passed) {
-        std::cerr << check.refusal << "\n";
-        return 1;
-    }
+    const StationCheck& check = *found;
     const bool warned = std::any_of(check.advice.begin(), check.advice.end(), [](const Advice& a) {
         return a.rule->severity == AdviceSeverity::Warning;
     });
