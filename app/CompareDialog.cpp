@@ -20,12 +20,17 @@ CompareDialog::CompareDialog(const std::filesystem::path& file,
     resize(640, 360);
     auto* layout = new QVBoxLayout(this);
     const QString name = QString::fromStdU16String(file.filename().u16string());
-    layout->addWidget(new QLabel(
-        rows.empty() ? QStringLiteral("The window and %1 hold the same settings.").arg(name)
-                     : QStringLiteral("%1 settings differ between the window and %2.")
-                           .arg(rows.size())
-                           .arg(name),
-        this));
+    QString summary = QStringLiteral("The window and %1 hold the same settings.").arg(name);
+    if (rows.size() == 1) {
+        summary = QStringLiteral("1 setting differs between the window and %1.").arg(name);
+    } else if (rows.size() > 1) {
+        summary = QStringLiteral("%1 settings differ between the window and %2.")
+                      .arg(rows.size())
+                      .arg(name);
+    }
+    auto* summaryLabel = new QLabel(summary, this);
+    summaryLabel->setObjectName(QStringLiteral("summary"));
+    layout->addWidget(summaryLabel);
 
     table_ = new QTableWidget(static_cast<int>(rows.size()), 4, this);
     table_->setHorizontalHeaderLabels({QStringLiteral("Tab"), QStringLiteral("Setting"),
@@ -43,10 +48,13 @@ CompareDialog::CompareDialog(const std::filesystem::path& file,
         }
     }
     table_->resizeColumnsToContents();
+    table_->setAccessibleName(QStringLiteral("Settings that differ"));
+    summaryLabel->setBuddy(table_);
     layout->addWidget(table_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    load_ = buttons->addButton(QStringLiteral("Load file"), QDialogButtonBox::AcceptRole);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Close"));
+    load_ = buttons->addButton(QStringLiteral("&Load file"), QDialogButtonBox::AcceptRole);
     load_->setEnabled(!rows.empty());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "advice/StationCheck.h"
 #include "app/Latin1.h"
 
 #include "device/ConfigTransfer.h"
@@ -83,6 +84,9 @@ QString writeQuestionText(const WritePlan* plan, bool startup) {
                          .arg(changes.size() - kQuestionLines);
         }
     }
+    if (plan->setsClock) {
+        lines << fromLatin1(clockLine(*plan));
+    }
     if (!plan->notComparable.empty()) {
         lines << fromLatin1(plan->notComparable);
     }
@@ -98,6 +102,7 @@ bool ConfiguratorActions::readConfig() {
 }
 
 bool ConfiguratorActions::writeConfig() {
+    logStationCheck();
     const bool written =
         WriteConfig(device_.link(), outgoing_, settings_, feedback_, clock_, writeSafety_);
     holdsStartupSettings_ = holdsStartupSettings_ && !written;
@@ -112,6 +117,14 @@ WriteConfirmation ConfiguratorActions::writeConfirmation(bool confirmChanges) {
         }
         return question_(writeQuestionText(plan, startup));
     };
+}
+
+void ConfiguratorActions::logStationCheck() {
+    const StationCheck check = checkStation(settings_, clock_);
+    if (check.passed && !check.advice.empty()) {
+        feedback_.log("Station check: " + adviceSummary(check.advice) +
+                      " (Device > Check station...)");
+    }
 }
 
 void ConfiguratorActions::uploadFirmware() {

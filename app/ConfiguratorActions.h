@@ -36,13 +36,18 @@ class ConfiguratorActions {
 
     // True when the settings were read from the device ("Eeprom read success.").
     bool readConfig();
-    // True when every page was written ("Eeprom write success").
+    // True when every page was written ("Eeprom write success"). Once the checks of the write
+    // have passed, and before the device is opened, the station check's line is logged.
     bool writeConfig();
     void uploadFirmware();
     // The file saved or loaded; nullopt when cancelled, refused or failed.
     std::optional<std::filesystem::path> saveToFile();
     std::optional<std::filesystem::path> readFromFile();
     std::optional<RemoteUpdateWritten> buildRemoteUpdateFile();
+
+    // "Station check: 3 warnings, 2 notes (Device > Check station...)" when the settings pass
+    // the checks of "Write config" and draw advice; nothing otherwise.
+    void logStationCheck();
 
     const ConfigImage& outgoing() const { return outgoing_; }
     const ConfigImage& incoming() const { return incoming_; }

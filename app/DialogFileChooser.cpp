@@ -4,8 +4,42 @@
 #include <system_error>
 
 #include "app/Latin1.h"
+#include "device/TraceTransport.h"
+#include "files/ConfigFile.h"
+#include "files/RemoteUpdate.h"
+#include "settings/FirmwareFile.h"
 
 namespace korvex::app {
+
+namespace {
+
+using Mode = FileDialogRequest::Mode;
+
+// The title of each dialog, by the kind of file and whether it is opened or saved.
+struct DialogTitle {
+    std::string_view filter;
+    Mode mode;
+    const char* title;
+};
+
+constexpr DialogTitle kTitles[] = {
+    {kConfigFilter, Mode::Save, "Save configuration"},
+    {kConfigFilter, Mode::Open, "Read configuration"},
+    {kFirmwareFilter, Mode::Open, "Choose firmware file"},
+    {kUpdateFilter, Mode::Save, "Save remote update file"},
+    {kTraceFilter, Mode::Save, "Record USB trace"},
+};
+
+QString titleOf(Mode mode, std::string_view filter) {
+    for (const auto& entry : kTitles) {
+        if (entry.mode == mode && entry.filter == filter) {
+            return QString::fromLatin1(entry.title);
+        }
+    }
+    return mode == Mode::Save ? QStringLiteral("Save file") : QStringLiteral("Open file");
+}
+
+}  // namespace
 
 QString qtNameFilter(std::string_view filter) {
     const QStringList parts = fromLatin1(filter).split(QLatin1Char('|'));
@@ -55,6 +89,7 @@ std::optional<std::filesystem::path> DialogFileChooser::show(
     request.nameFilter = qtNameFilter(filter);
     request.folder = QString::fromStdU16String(startFolder(initialFolder).u16string());
     request.proposedName = lastChosen_.value(key, fromLatin1(proposedName));
+    request.title = titleOf(mode, filter);
 
     const auto chosen = runner_.run(request);
     if (!chosen) {

@@ -13,6 +13,7 @@ struct FileDialogRequest {
     QString folder;      // the folder the dialog starts in
     // File preset in the dialog, empty for none; a path with a folder opens the dialog there.
     QString proposedName;
+    QString title;  // what the dialog does, e.g. "Save configuration"
     bool operator==(const FileDialogRequest&) const = default;
 };
 

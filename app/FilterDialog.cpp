@@ -99,7 +99,7 @@ FilterDialog::FilterDialog(QWidget* parent) : QDialog(parent) {
         control->setFixedSize(cell.width, kControlHeight);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
     ok->setGeometry(179, 170, 75, 25);

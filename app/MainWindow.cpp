@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -53,6 +54,10 @@ constexpr QRect kPageControlPlace(7, 56, 721, 249);
 constexpr QRect kLogPanePlace(7, 307, 721, 73);
 constexpr int kProgressBarHeight = 20;
 constexpr int kActionGroupHeight = 49;
+
+constexpr const char* kLogPaneStyle =
+    "QPlainTextEdit#Memo1 { border: 1px solid palette(dark); padding: 1px; }"
+    "QPlainTextEdit#Memo1:focus { border: 2px solid palette(highlight); padding: 0px; }";
 
 QPushButton* actionButton(const char* objectName, const char* text, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
@@ -122,6 +127,10 @@ MainWindow::MainWindow(MainWindowServices services)
     logPane_->setReadOnly(true);
     logPane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     logPane_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    logPane_->setAccessibleName(QStringLiteral("Log"));
+    // A caret to read and select the lines from the keyboard, and a frame that shows the focus.
+    logPane_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    logPane_->setStyleSheet(QString::fromLatin1(kLogPaneStyle));
 
     progressBar_ = new QProgressBar(client_);
     progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -130,6 +139,7 @@ MainWindow::MainWindow(MainWindowServices services)
     progressBar_->setRange(0, 100);
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
+    progressBar_->setAccessibleName(QStringLiteral("Progress"));
 
     // The dialogs come after the main window's own controls, the special strings card first.
     specialStrings_ = new SpecialStringsDialog(this);
@@ -195,8 +205,13 @@ MainWindow::MainWindow(MainWindowServices services)
     menuServices.backupsFolder = services_.backupsFolder;
     menuServices.run = [this](const std::function<void()>& action) { runner_->run(action); };
     menuServices.showDialog = services_.showDialog;
-    menuServices.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
-    menuServices.actionButton = writeConfigButton_;
+    menuServices.openUrl = services_.openUrl ? services_.openUrl : [](const QUrl& url) {
+        return QDesktopServices::openUrl(url);
+    };
+    menuServices.buttons = {readConfigButton_, writeConfigButton_,  uploadFirmwareButton_,
+                            saveToFileButton_, readFromFileButton_, remoteUpdateButton_};
+    menuServices.showSetting = [this](std::string_view name) { showSetting(name); };
+    menuServices.clock = services_.clock;
     menus_ = new WindowMenus(std::move(menuServices));
     frame->setMenuBar(&menus_->menuBar());
     deviceIndicator_ = new DeviceIndicator(services_.device->provider(), this);
@@ -214,18 +229,20 @@ MainWindow::MainWindow(MainWindowServices services)
     applyStartupState(*settings_, *services_.clock);
     changes_ = std::make_unique<ChangeTracker>(*settings_);
     connectButtons();
+    addPageKeys();
     setWindowTitle(fromLatin1(kApplicationName) + QLatin1Char(' ') + fromLatin1(kVersionText));
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildActionGroups() {
-    readConfigButton_ = actionButton("Button4", "Read config", client_);
-    writeConfigButton_ = actionButton("Button5", "Write config", client_);
-    uploadFirmwareButton_ = actionButton("Button3", "Upload firmware", client_);
-    saveToFileButton_ = actionButton("Button1", "Save to file", client_);
-    readFromFileButton_ = actionButton("Button2", "Read from file", client_);
-    remoteUpdateButton_ = actionButton("Button12", "Build remote update file", client_);
+    // Each with its underlined letter, none alike in the window (the menu bar has F, D and H).
+    readConfigButton_ = actionButton("Button4", "&Read config", client_);
+    writeConfigButton_ = actionButton("Button5", "&Write config", client_);
+    uploadFirmwareButton_ = actionButton("Button3", "&Upload firmware", client_);
+    saveToFileButton_ = actionButton("Button1", "&Save to file", client_);
+    readFromFileButton_ = actionButton("Button2", "Read fr&om file", client_);
+    remoteUpdateButton_ = actionButton("Button12", "&Build remote update file", client_);
 
     auto* connection = actionGroup(
         "Connection:", {readConfigButton_, writeConfigButton_, uploadFirmwareButton_}, client_);
@@ -246,6 +263,7 @@ void MainWindow::connectButtons() {
         run("Read config", [this] {
             if (mayDiscardChanges() && actions_->readConfig()) {
                 markUnchanged();
+                actions_->logStationCheck();
             }
         });
     });
@@ -269,6 +287,7 @@ void MainWindow::connectButtons() {
                 feedback_->logLine(
                     QStringLiteral("Configuration loaded from %1").arg(shownPath(*file)));
                 markUnchanged();
+                actions_->logStationCheck();
             }
         });
     });
@@ -301,6 +320,55 @@ void MainWindow::connectButtons() {
     for (const char* name : {"Uploadpctime", "Ntp_enable"}) {
         auto* box = findChild<QCheckBox*>(QString::fromLatin1(name));
         connect(box, &QCheckBox::clicked, this, [this] { settings_->applyClockFieldsRule(); });
+    }
+}
+
+QList<QPair<int, int>> MainWindow::pages() const {
+    QList<QPair<int, int>> pages;
+    for (int tab = 0; tab < pageControl_->count(); ++tab) {
+        const auto* inner = pageControl_->widget(tab)->findChild<QTabWidget*>();
+        for (int page = 0; page < (inner ? inner->count() : 1); ++page) {
+            pages.append({tab, inner ? page : -1});
+        }
+    }
+    return pages;
+}
+
+void MainWindow::addPageKeys() {
+    const auto keys = [this](std::initializer_list<QKeySequence> sequences, int step) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(QList<QKeySequence>(sequences));
+        connect(shortcut, &QShortcut::activated, this, [this, step] { stepPage(step); });
+    };
+    keys({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    // Shift+Tab arrives as Backtab.
+    keys(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        -1);
+}
+
+void MainWindow::stepPage(int step) {
+    const auto all = pages();
+    QWidget* tab = pageControl_->currentWidget();
+    auto* inner = tab->findChild<QTabWidget*>();
+    const qsizetype at =
+        all.indexOf({pageControl_->currentIndex(), inner ? inner->currentIndex() : -1});
+    const auto [nextTab, nextPage] = all[(at + step + all.size()) % all.size()];
+    pageControl_->setCurrentIndex(nextTab);
+    QWidget* shown = pageControl_->currentWidget();
+    if (auto* nextInner = shown->findChild<QTabWidget*>(); nextInner && nextPage >= 0) {
+        nextInner->setCurrentIndex(nextPage);
+        shown = nextInner->currentWidget();
+    }
+    // The first field of the page takes the focus, as Tab from the tab row would give it.
+    for (QWidget* field = shown->nextInFocusChain(); field != shown;
+         field = field->nextInFocusChain()) {
+        if (shown->isAncestorOf(field) && field->isEnabled() && field->isVisibleTo(this) &&
+            (field->focusPolicy() & Qt::TabFocus) && !qobject_cast<QTabBar*>(field)) {
+            field->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
     }
 }
 

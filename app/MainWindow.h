@@ -3,6 +3,8 @@
 // progress bar. It creates the two dialogs, owns the settings through its controls and runs
 // every button action through one ActionRunner.
 
+#include <QList>
+#include <QPair>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -12,6 +14,7 @@
 #include "app/SettingsTabs.h"
 
 class QDialog;
+class QUrl;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -50,6 +53,9 @@ struct MainWindowServices {
     std::function<void(QDialog&)> showDialog;
     // Where "Write config" keeps its backups; empty takes the per-user data folder.
     std::filesystem::path backupsFolder;
+    // Shows a folder in the desktop's file manager; false when none could be started. Empty
+    // takes the desktop's own.
+    std::function<bool(const QUrl&)> openUrl;
 };
 
 class MainWindow final : public QWidget {
@@ -79,6 +85,12 @@ class MainWindow final : public QWidget {
   private:
     void buildActionGroups();
     void connectButtons();
+    // Ctrl+Tab / Ctrl+PageDown and Ctrl+Shift+Tab / Ctrl+PageUp step through the pages: the tabs
+    // in order, the inner pages of "Telemetry reports" in their place, round at the ends.
+    void addPageKeys();
+    void stepPage(int step);
+    // Every page as (tab, inner page), the inner page -1 for a tab without inner pages.
+    QList<QPair<int, int>> pages() const;
     // Runs one button action through the action runner; afterwards the window leads to the
     // setting that the action refused, if any. `name` keeps the action's file dialogs apart.
     void run(const char* name, const std::function<void()>& action);

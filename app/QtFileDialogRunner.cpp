@@ -7,6 +7,7 @@ namespace korvex::app {
 std::optional<QString> QtFileDialogRunner::run(const FileDialogRequest& request) {
     QFileDialog dialog(parent_.data());
     const bool save = request.mode == FileDialogRequest::Mode::Save;
+    dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // An open dialog also accepts a name that does not exist yet; the action reports it.
     dialog.setFileMode(QFileDialog::AnyFile);

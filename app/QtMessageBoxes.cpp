@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/Mnemonics.h"
+
 namespace korvex::app {
 
 namespace {
@@ -44,6 +46,7 @@ void fitCaption(QMessageBox& box) {
 void QtMessageBoxes::show(BoxIcon icon, const QString& caption, const QString& text) {
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, parent_.data());
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("&OK"));
     fitCaption(box);
     box.exec();
 }
@@ -52,8 +55,9 @@ bool QtMessageBoxes::ask(BoxIcon icon, const QString& caption, const QString& te
                          const QString& accept, const QString& reject) {
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::NoButton, parent_.data());
     box.setTextFormat(Qt::PlainText);
-    QPushButton* accepting = box.addButton(accept, QMessageBox::AcceptRole);
-    QPushButton* rejecting = box.addButton(reject, QMessageBox::RejectRole);
+    const QStringList texts = withMnemonics({accept, reject});
+    QPushButton* accepting = box.addButton(texts[0], QMessageBox::AcceptRole);
+    QPushButton* rejecting = box.addButton(texts[1], QMessageBox::RejectRole);
     box.setDefaultButton(rejecting);
     box.setEscapeButton(rejecting);
     fitCaption(box);
@@ -66,9 +70,10 @@ int QtMessageBoxes::choose(BoxIcon icon, const QString& caption, const QString& 
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::NoButton, parent_.data());
     box.setTextFormat(Qt::PlainText);
     QList<QPushButton*> added;
-    for (qsizetype i = 0; i < buttons.size(); ++i) {
-        added.append(box.addButton(buttons[i], i + 1 == buttons.size() ? QMessageBox::RejectRole
-                                                                       : QMessageBox::ActionRole));
+    const QStringList texts = withMnemonics(buttons);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        added.append(box.addButton(
+            texts[i], i + 1 == texts.size() ? QMessageBox::RejectRole : QMessageBox::ActionRole));
     }
     if (!added.isEmpty()) {
         box.setDefaultButton(added.last());

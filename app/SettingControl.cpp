@@ -4,10 +4,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <algorithm>
 
 #include "app/Latin1.h"
 #include "app/LimitedLineEdit.h"
+#include "app/SettingList.h"
+#include "settings/SpokenName.h"
 
 namespace korvex::app {
 
@@ -36,6 +39,24 @@ int editWidthFor(int characters) {
 
 namespace {
 
+// Alt with a letter is a mnemonic or nothing: a field neither types the letter nor (a drop-down)
+// jumps to an entry that starts with it. AltGr arrives as Ctrl+Alt or without Alt and still types.
+class AltLetterFilter final : public QObject {
+  public:
+    explicit AltLetterFilter(QObject* parent) : QObject(parent) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const auto modifiers = key->modifiers();
+            if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+                !key->text().isEmpty() && key->text().front().isPrint()) {
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 QWidget* makeEdit(const SettingDef& def, QWidget* parent) {
     auto* edit = new LimitedLineEdit(def.editLimit, parent);
     edit->setFixedHeight(kControlHeight);
@@ -50,7 +71,7 @@ QWidget* makeEdit(const SettingDef& def, QWidget* parent) {
 }
 
 QWidget* makeList(const SettingDef& def, QWidget* parent) {
-    auto* list = new QComboBox(parent);
+    auto* list = new SettingList(parent);
     list->setFixedHeight(kControlHeight);
     for (const auto entry : def.choices) {
         list->addItem(fromLatin1(entry));
@@ -83,9 +104,12 @@ QWidget* makeSettingControl(const SettingDef& def, QWidget* parent, bool withTex
         }
     }
     control->setObjectName(fromLatin1(def.name));
+    control->setAccessibleName(fromLatin1(spokenName(def)));
     if (!def.hint.empty()) {
         control->setToolTip(fromLatin1(def.hint));
+        control->setAccessibleDescription(fromLatin1(def.hint));
     }
+    control->installEventFilter(new AltLetterFilter(control));
     return control;
 }
 

@@ -96,6 +96,15 @@ bool layOutTable(const TableRows& rows, const GroupLayout& layout, QWidget& hold
     const int extraColumns = layout.rowExtra ? 1 : 0;
     const int blockWidth = static_cast<int>(cellsPerRow) + (numbered ? 1 : 0) + extraColumns + 1;
     const int headingRows = rowLabels ? 0 : 1;
+    // The short fields of one column line up: each is as wide as the column's widest.
+    std::map<int, int> columnLimits;
+    for (const auto& [row, cells] : rows) {
+        for (const auto* cell : cells) {
+            if (cell->kind == SettingKind::Edit && !isWideEdit(*cell)) {
+                columnLimits[cell->column] = std::max(columnLimits[cell->column], cell->editLimit);
+            }
+        }
+    }
 
     int index = 0;
     for (const auto& [row, cells] : rows) {
@@ -122,6 +131,9 @@ bool layOutTable(const TableRows& rows, const GroupLayout& layout, QWidget& hold
                 grid.addWidget(heading, firstRow, column, Qt::AlignLeft | Qt::AlignBottom);
             }
             QWidget* control = makeSettingControl(*cell, &holder, false);
+            if (const auto limit = columnLimits.find(cell->column); limit != columnLimits.end()) {
+                control->setFixedWidth(editWidthFor(std::max(limit->second, 2)));
+            }
             if (isWideEdit(*cell)) {
                 // A long text in a table (a beacon message) takes the rest of the row.
                 control->setMaximumWidth(QWIDGETSIZE_MAX);

@@ -72,7 +72,7 @@ QWidget* beaconsPage(SettingsTabButtons& buttons) {
     auto* page = new QWidget;
     auto* grid = pageGrid(*page);
     grid->addWidget(group("Beacons", {}, {}, page), 0, 0, 1, 2);
-    buttons.specialStrings = button("Button11", QStringLiteral("Special strings"), page);
+    buttons.specialStrings = button("Button11", QStringLiteral("S&pecial strings"), page);
     grid->addWidget(buttons.specialStrings, 1, 1, Qt::AlignRight);
     return page;
 }
@@ -84,7 +84,7 @@ QWidget* igatePage(SettingsTabButtons& buttons) {
     grid->addWidget(group(tab, "Common I-Gate settings:", {}, page), 0, 0);
     grid->addWidget(group(tab, "RF packets to APRS-IS gateway:", {}, page), 1, 0);
     auto* filterBox = group(tab, "APRS-IS packets to RF filter:", columns(2), page);
-    buttons.filterSetup = button("Button21", QStringLiteral("Filter setup"), filterBox);
+    buttons.filterSetup = button("Button21", QStringLiteral("F&ilter setup"), filterBox);
     auto* filterGrid = static_cast<QGridLayout*>(filterBox->layout());
     filterGrid->addWidget(buttons.filterSetup, filterGrid->rowCount() - 1, 3, 1, 2, Qt::AlignLeft);
     grid->addWidget(filterBox, 0, 1);
@@ -139,7 +139,7 @@ SettingsTabButtons buildSettingsTabs(QTabWidget& pageControl) {
     pageControl.addTab(plainPage("Network", 1), QStringLiteral("Network"));
     pageControl.addTab(plainPage("APRS-IS", 1), QStringLiteral("APRS-IS"));
     pageControl.addTab(igatePage(buttons), QStringLiteral("I-Gate"));
-    pageControl.addTab(plainPage("Weather", 2), QStringLiteral("Weather"));
+    pageControl.addTab(plainPage("Weather", 1), QStringLiteral("Weather"));
     pageControl.addTab(timePage(), QStringLiteral("RTC/NTP time"));
     pageControl.addTab(plainPage("WWW", 1), QStringLiteral("WWW"));
     pageControl.addTab(telnetPage(), QStringLiteral("Telnet"));

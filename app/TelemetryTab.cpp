@@ -68,16 +68,19 @@ QWidget* reportSettingsPage() {
 
 // The "Default parameters" button of each channel, at the end of its row.
 GroupLayout presetButtons(QList<QPushButton*>& buttons, int firstNumber, int firstChannel,
-                          const QString& hint) {
+                          const QString& kind, const QString& hint) {
     GroupLayout layout;
     layout.wrapHeadings = true;
     layout.firstNumber = firstChannel + 1;
-    layout.rowExtra = [&buttons, firstNumber, firstChannel, hint](int row, QWidget* parent) {
+    layout.rowExtra = [&buttons, firstNumber, firstChannel, kind, hint](int row, QWidget* parent) {
         const int channelIndex = firstChannel + row;
         auto* button = new QPushButton(QStringLiteral("Default parameters"), parent);
         button->setObjectName(QStringLiteral("Button%1").arg(firstNumber + channelIndex));
+        button->setAccessibleName(
+            QStringLiteral("%1 channel %2 default parameters").arg(kind).arg(channelIndex + 1));
         if (!hint.isEmpty()) {
             button->setToolTip(hint);
+            button->setAccessibleDescription(hint);
         }
         button->setFixedSize(QFontMetrics(windowFont()).horizontalAdvance(button->text()) + 10,
                              kControlHeight);
@@ -104,15 +107,15 @@ QWidget* buildTelemetryTab(SettingsTabButtons& buttons) {
 
     // Button6..Button10 serve analog channels 1..5; Button13..Button20 digital channels 1..8.
     const QString analogHint = QStringLiteral("Default parameters for telemetry module.");
-    pages->addTab(
-        innerPage("Analog channels", presetButtons(buttons.analogPresets, 6, 0, analogHint)),
-        QStringLiteral("Analog channels"));
-    pages->addTab(
-        innerPage("Digital channels 1-4", presetButtons(buttons.digitalPresets, 13, 0, {})),
-        QStringLiteral("Digital channels 1-4"));
-    pages->addTab(
-        innerPage("Digital channels 5-8", presetButtons(buttons.digitalPresets, 13, 4, {})),
-        QStringLiteral("Digital channels 5-8"));
+    pages->addTab(innerPage("Analog channels", presetButtons(buttons.analogPresets, 6, 0,
+                                                             QStringLiteral("Analog"), analogHint)),
+                  QStringLiteral("Analog channels"));
+    pages->addTab(innerPage("Digital channels 1-4", presetButtons(buttons.digitalPresets, 13, 0,
+                                                                  QStringLiteral("Digital"), {})),
+                  QStringLiteral("Digital channels 1-4"));
+    pages->addTab(innerPage("Digital channels 5-8", presetButtons(buttons.digitalPresets, 13, 4,
+                                                                  QStringLiteral("Digital"), {})),
+                  QStringLiteral("Digital channels 5-8"));
     pages->addTab(innerPage("Pinrow outputs", {}), QStringLiteral("Pinrow outputs"));
     pages->setCurrentIndex(0);
     return tab;

@@ -42,6 +42,13 @@ void addCommandOptions(CLI::App& sub, const Command& command, Arguments& given) 
     if (command.options & kJsonOption) {
         addFlagOption(sub, "json", "print one JSON document instead of text", given);
     }
+    if (command.options & kStrictOption) {
+        addFlagOption(sub, "strict", "exit 1 when the station check finds a warning", given);
+    }
+    if (command.options & kVoltOption) {
+        addValueOption(sub, "volt", "--volt", "V",
+                       "put this measured voltage in for <volt> (13.8 when not given)", given);
+    }
     if (command.options & kDeviceOptions) {
         addDeviceOptions(sub, given);
     }

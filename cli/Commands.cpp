@@ -7,7 +7,14 @@ namespace {
 const Command kCommands[] = {
     {"defaults", "-o FILE.cfg", "save the start-up settings as a configuration file", runDefaults,
      kOutputOption},
-    {"check", "FILE.cfg", "check the settings of a configuration file as a write would", runCheck},
+    {"check", "SOURCE [--strict] [--json] [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "check the settings as a write would, then the station's advice (exit 1 for a failed check, "
+     "and with --strict for a warning)",
+     runCheck, kStrictOption | kJsonOption | kDeviceOptions},
+    {"beacons",
+     "SOURCE [--time YYYY-MM-DDTHH:MM] [--volt V] [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "show each beacon with a rate above 0 as it goes on the air, with its advice", runBeacons,
+     kTimeOption | kVoltOption | kDeviceOptions},
     {"encode", "FILE.cfg -o IMAGE.bin [--time YYYY-MM-DDTHH:MM]",
      "write the configuration image of a configuration file", runEncode,
      kOutputOption | kTimeOption},

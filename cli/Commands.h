@@ -17,6 +17,8 @@ enum CommandOption : unsigned {
     kJsonOption = 1u << 3,          // --json
     kWriteSafetyOptions = 1u << 4,  // --no-verify, --no-backup, --backup-dir DIR, --dry-run
     kTextOption = 1u << 5,          // --text
+    kStrictOption = 1u << 6,        // --strict
+    kVoltOption = 1u << 7,          // --volt V
 };
 
 struct Command {
@@ -31,6 +33,7 @@ std::span<const Command> commands();
 
 int runDefaults(const Arguments& arguments);
 int runCheck(const Arguments& arguments);
+int runBeacons(const Arguments& arguments);
 int runEncode(const Arguments& arguments);
 int runDecode(const Arguments& arguments);
 int runRuf(const Arguments& arguments);

@@ -3,8 +3,10 @@
 // "device" (the device chosen by the device options, opened only when a source names it).
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "advice/StationCheck.h"
 #include "cli/Arguments.h"
 #include "cli/DeviceChoice.h"
 #include "settings/Feedback.h"
@@ -23,5 +25,10 @@ class SourceLoader {
     const Arguments& arguments_;
     std::unique_ptr<DeviceChoice> device_;
 };
+
+// The settings of the command's one SOURCE and the station check on them, the device's log lines
+// on stderr; nullopt (the reason on stderr) when the source cannot be read or fails the checks of
+// "Write config".
+std::optional<StationCheck> loadCheckedStation(const Arguments& arguments, SettingsStore& settings);
 
 }  // namespace korvex::cli

@@ -104,6 +104,9 @@ void logPlan(const WritePlan& plan, Feedback& feedback) {
             feedback.log("  " + line);
         }
     }
+    if (plan.setsClock) {
+        feedback.log(clockLine(plan));
+    }
     if (!plan.notComparable.empty()) {
         feedback.log(plan.notComparable);
     }

@@ -15,6 +15,10 @@
 
 namespace korvex {
 
+// The file dialog's filter and proposed name for a trace.
+inline constexpr std::string_view kTraceFilter = "USB trace files (*.txt)|*.txt";
+inline constexpr std::string_view kTraceName = "korvex-usb-trace.txt";
+
 // Where the trace lines go.
 class TraceSink {
   public:

@@ -8,6 +8,26 @@
 
 namespace korvex {
 
+namespace {
+
+// Whether the clock fields would store other bytes than the device's image holds.
+bool clockDiffers(const ConfigImage& onDevice, const Settings& toWrite) {
+    for (const FieldRow& row : layout()) {
+        if (row.kind != RowKind::ClockNumber) {
+            continue;
+        }
+        const auto stored = storedForm(row, row.setting, toWrite);
+        const std::string held(reinterpret_cast<const char*>(onDevice.bytes.data()) + row.offset,
+                               row.width);
+        if (!stored || *stored != held) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 WritePlan planWrite(const ConfigImage& onDevice, const Settings& toWrite) {
     ConfigImage deviceCopy = onDevice;
     SettingsStore device;
@@ -20,6 +40,7 @@ WritePlan planWrite(const ConfigImage& onDevice, const Settings& toWrite) {
         return plan;
     }
     plan.changes = diffSettings(device, toWrite, sameAsStored);
+    plan.setsClock = clockDiffers(onDevice, toWrite);
     if (!onDevice.checksumMatches()) {
         plan.notComparable =
             "The device's image has a bad checksum: the values shown as the device's may not be "
@@ -36,6 +57,14 @@ std::vector<std::string> planChangeLines(const WritePlan& plan) {
                         "\" -> \"" + printableValue(change.right) + "\"");
     }
     return lines;
+}
+
+std::string clockLine(const WritePlan& plan) {
+    if (!plan.setsClock) {
+        return {};
+    }
+    return plan.changes.empty() ? "Write config will set the device's clock (RTC/NTP time)."
+                                : "Write config will also set the device's clock (RTC/NTP time).";
 }
 
 std::string settingCount(size_t count) {

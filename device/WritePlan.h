@@ -17,14 +17,20 @@ struct WritePlan {
     std::vector<SettingDifference> changes;
     // Why the device's settings could not all be compared; empty when they could.
     std::string notComparable;
-    // True when the device's image is sound and already holds every setting.
-    bool nothingChanges() const { return changes.empty() && notComparable.empty(); }
+    // The write sets the device's clock: the clock fields (the computer's time when Uploadpctime
+    // is ticked) hold another minute than the device's image. The clock is never a "change".
+    bool setsClock = false;
+    // True when the device's image is sound, already holds every setting and keeps its clock.
+    bool nothingChanges() const { return changes.empty() && notComparable.empty() && !setsClock; }
 };
 
 WritePlan planWrite(const ConfigImage& onDevice, const Settings& toWrite);
 
 // "Radio / Callsign: "SP5DEF" -> "NOCALL"", one line per change.
 std::vector<std::string> planChangeLines(const WritePlan& plan);
+
+// "Write config will set the device's clock ...", or empty when the write leaves the clock alone.
+std::string clockLine(const WritePlan& plan);
 
 // "N settings" or "1 setting".
 std::string settingCount(size_t count);

@@ -16,7 +16,6 @@ namespace korvex {
 
 namespace {
 
-constexpr std::string_view kUpdateFilter = "KorvexMini remote update files (*.ruf)|*.ruf";
 constexpr std::string_view kProposedName = "korvexmini.ruf";
 constexpr std::string_view kErrorCaption = "File open error";
 

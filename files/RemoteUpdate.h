@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "image/ConfigImage.h"
@@ -16,6 +17,8 @@
 #include "settings/Settings.h"
 
 namespace korvex {
+
+inline constexpr std::string_view kUpdateFilter = "KorvexMini remote update files (*.ruf)|*.ruf";
 
 // The layout: firmware length, CRC, filler up to kRemoteImageOffset, the enciphered image, then
 // the firmware image as it stands.

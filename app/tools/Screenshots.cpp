@@ -1,5 +1,6 @@
 // korvex-screenshots: renders every page of the main window, every inner telemetry page, both
-// dialogs and the splash picture into PNG files, offscreen, for looking at the layout. With
+// dialogs, the splash picture and the station check of the start-up settings into PNG files,
+// offscreen, for looking at the layout. With
 // --icon FILE SIZE it writes the application icon instead.
 
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include "app/MainWindow.h"
 #include "app/Pictures.h"
 #include "app/SpecialStringsDialog.h"
+#include "app/StationCheckDialog.h"
+#include "app/WidgetSettings.h"
 #include "settings/Clock.h"
 
 namespace {
@@ -96,5 +99,12 @@ int main(int argc, char** argv) {
     ok = save(korvex::app::splashPicture(), folder,
               fileNameOf(number++, QStringLiteral("splash"))) &&
          ok;
+    korvex::BeaconSample sample;
+    sample.time = clock.utcNow();
+    korvex::app::StationCheckDialog check(korvex::checkStation(window.settings(), clock),
+                                          korvex::beaconsOnAir(window.settings(), sample), &window);
+    check.show();
+    QApplication::processEvents();
+    ok = save(check.grab(), folder, fileNameOf(number++, QStringLiteral("station check"))) && ok;
     return ok ? 0 : 1;
 }

@@ -291,11 +291,14 @@ class ControlsTest : public QObject {
         using Mode = korvex::app::FileDialogRequest::Mode;
         const QString qtFilter = QStringLiteral("KorvexMini config files (*.cfg)");
         const QString folder = QStringLiteral("/opt/k/config");
-        QCOMPARE(dialogs.requests, (std::vector<korvex::app::FileDialogRequest>{
-                                       {Mode::Save, qtFilter, folder, "korvexmini.cfg"},
-                                       {Mode::Save, qtFilter, folder, "/data/config/mine.cfg"},
-                                       {Mode::Open, qtFilter, folder, ""},
-                                       {Mode::Open, qtFilter, folder, "/data/config/other.cfg"}}));
+        const QString save = QStringLiteral("Save configuration");
+        const QString read = QStringLiteral("Read configuration");
+        QCOMPARE(dialogs.requests,
+                 (std::vector<korvex::app::FileDialogRequest>{
+                     {Mode::Save, qtFilter, folder, "korvexmini.cfg", save},
+                     {Mode::Save, qtFilter, folder, "/data/config/mine.cfg", save},
+                     {Mode::Open, qtFilter, folder, "", read},
+                     {Mode::Open, qtFilter, folder, "/data/config/other.cfg", read}}));
     }
 };
 

@@ -26,6 +26,11 @@ using korvex::testing::WindowRig;
 namespace {
 
 const QString kFoundLine = QStringLiteral("Korvex Mini found, vid: Vid_0483, pid: A04B");
+// The station check's line for the start-up settings, and for them with a callsign of its own.
+const QString kStartupCheckLine =
+    QStringLiteral("Station check: 8 warnings, 0 notes (Device > Check station...)");
+const QString kCallsignCheckLine =
+    QStringLiteral("Station check: 7 warnings, 0 notes (Device > Check station...)");
 
 // "PREFIX1/TOTAL" up to "PREFIXcount/TOTAL".
 QStringList pageLines(const char* prefix, int count, int total = 0) {
@@ -105,7 +110,8 @@ class DeviceActionsTest : public QObject {
         rig.settings().setText("Packet2rf_filter_callsign05", "DL1*");
         rig.button("Button5").click();
 
-        const QStringList writeLog = QStringList{kFoundLine} + pageLines("Page written: ", 192) +
+        const QStringList writeLog = QStringList{kCallsignCheckLine, kFoundLine} +
+                                     pageLines("Page written: ", 192) +
                                      QStringList{"Eeprom write success"};
         QCOMPARE(rig.logLines(), writeLog);
         QCOMPARE(rig.window().progressBar().value(), 0);
@@ -117,8 +123,9 @@ class DeviceActionsTest : public QObject {
         rig.boxes.answers = {true};  // "Discard changes?": Discard
         rig.button("Button4").click();
 
-        const QStringList readLog = QStringList{kFoundLine} + pageLines("Page read: ", 192) +
-                                    QStringList{"Eeprom read success.", kFoundLine};
+        const QStringList readLog =
+            QStringList{kFoundLine} + pageLines("Page read: ", 192) +
+            QStringList{"Eeprom read success.", kFoundLine, kCallsignCheckLine};
         QCOMPARE(rig.logLines(), writeLog + readLog);
         QCOMPARE(rig.window().progressBar().value(), 0);
         QCOMPARE(rig.window().progressBar().maximum(), 192);
@@ -200,7 +207,9 @@ class DeviceActionsTest : public QObject {
         rig.boxes.choices = {"Save"};
         rig.button("Button4").click();
         QVERIFY(rig.logLines().first().startsWith(QStringLiteral("Configuration saved to ")));
-        QCOMPARE(rig.logLines().last(), kFoundLine);  // the version query after the read
+        // The version query after the read, then the station check of what was read.
+        QCOMPARE(rig.logLines().mid(rig.logLines().size() - 2),
+                 (QStringList{kFoundLine, kStartupCheckLine}));
         QCOMPARE(rig.settings().text("Callsign"), std::string("NOCALL"));
         korvex::SettingsStore file;
         korvex::SilentFeedback quiet;
@@ -306,7 +315,8 @@ class DeviceActionsTest : public QObject {
         std::filesystem::create_directory(folder / "eeprom.bin.tmp");  // no file can take its place
         WindowRig rig(nullptr, &kept);
         rig.button("Button5").click();
-        QCOMPARE(rig.logLines(), (QStringList{kFoundLine, "Page write error: 1/192"}));
+        QCOMPARE(rig.logLines(),
+                 (QStringList{kStartupCheckLine, kFoundLine, "Page write error: 1/192"}));
         QVERIFY(rig.boxes.boxes.empty());
 
         korvex::testing::writeFile(folder / "file", "");

@@ -36,6 +36,7 @@ struct SeenFileDialog {
     QStringList filters;
     QString defaultSuffix;
     QString typedName;  // what the file name field shows as the dialog opens
+    QString title;
 };
 
 // Answers every modal window that opens while it lives: message boxes with their OK button (a box
@@ -88,7 +89,8 @@ class ModalAnswerer {
                 auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
                 fileDialogs.push_back({dialog->acceptMode(), dialog->directory().absolutePath(),
                                        dialog->selectedFiles(), dialog->nameFilters(),
-                                       dialog->defaultSuffix(), name ? name->text() : QString()});
+                                       dialog->defaultSuffix(), name ? name->text() : QString(),
+                                       dialog->windowTitle()});
                 answer_ = answers.isEmpty() ? QString() : answers.takeFirst();
             }
             if (answer_.isEmpty()) {
@@ -166,8 +168,8 @@ class RealDialogsTest : public QObject {
         QCOMPARE(answerer.boxes[2].caption, QStringLiteral("Korvex Mini Configurator"));
         QCOMPARE(answerer.boxes[2].icon, QMessageBox::Question);
         QCOMPARE(answerer.boxes[2].buttons, (QStringList{"Write", "Cancel"}));
-        QVERIFY(answerer.boxes[2].text.endsWith(
-            QStringLiteral("Radio / Callsign: \"NOCALL\" -> \"N0CALL\"")));
+        QVERIFY(answerer.boxes[2].text.contains(
+            QStringLiteral("\nRadio / Callsign: \"NOCALL\" -> \"N0CALL\"")));
         answerer.boxes.erase(answerer.boxes.begin() + 2, answerer.boxes.begin() + 4);
         QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Information"));
         QCOMPARE(answerer.boxes[0].icon, QMessageBox::Information);
@@ -240,6 +242,7 @@ class RealDialogsTest : public QObject {
         QCOMPARE(firmwareDialog.mode, QFileDialog::AcceptOpen);
         QCOMPARE(firmwareDialog.folder, rig.folder("firmware"));
         QCOMPARE(firmwareDialog.filters, QStringList{"Korvex firmware hash files (*.hash)"});
+        QCOMPARE(firmwareDialog.title, QStringLiteral("Choose firmware file"));
         const auto& destinationDialog = answerer.fileDialogs[1];
         QCOMPARE(destinationDialog.mode, QFileDialog::AcceptSave);
         QCOMPARE(destinationDialog.folder, rig.folder("remote"));
@@ -247,6 +250,7 @@ class RealDialogsTest : public QObject {
                  QStringList{QDir(rig.folder("remote")).filePath("korvexmini.ruf")});
         QCOMPARE(destinationDialog.filters, QStringList{"KorvexMini remote update files (*.ruf)"});
         QCOMPARE(destinationDialog.defaultSuffix, QString());
+        QCOMPARE(destinationDialog.title, QStringLiteral("Save remote update file"));
     }
 
     // A copy of the program with config/, firmware/ and remote/ beside it keeps its dialogs there;

@@ -45,7 +45,8 @@ TEST_F(CommandLine, UsageErrorsNameWhatWasWrong) {
         {"bogus", "bogus"},
         {"defaults --output", "--output"},
         {"defaults -o @/a.cfg --time 2024-01-01T00:00", "--time"},
-        {"check --json @/a.cfg", "--json"},
+        {"get --json @/a.cfg", "--json"},
+        {"beacons @/a.cfg --volt 12V", "--volt"},
     };
     for (const UsageCase& usage : cases) {
         std::string arguments = usage.arguments;

@@ -174,6 +174,15 @@ INSTANTIATE_TEST_SUITE_P(
                  {"SAVED", "The device already holds these settings."},
                  false,
                  true},
+        // The clock is never a change, but a write that sets another minute still writes.
+        PlanCase{"OnlyTheClock",
+                 [](ConfigImage&, SettingsStore& settings, WriteSafety&) {
+                     settings.setChecked("Uploadpctime", false);
+                     settings.setText("Rtcmin", "59");
+                 },
+                 lines({{"SAVED", "Write config will set the device's clock (RTC/NTP time)."},
+                        kWritten}),
+                 true, true},
         PlanCase{"DryRunKeepsNoBackup",
                  [](ConfigImage&, SettingsStore& settings, WriteSafety& safety) {
                      settings.setText("Callsign", "SP5AB");

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include "app/ConfiguratorActions.h"
 
@@ -18,6 +19,10 @@ WindowRig::WindowRig(FileChooser* chooserOverride, app::DeviceAccess* deviceOver
     services.device = deviceOverride ? deviceOverride : &device;
     services.programFolder = programFolder.path();
     services.showDialog = [this](QDialog& dialog) { shownDialogs.push_back(&dialog); };
+    services.openUrl = [this](const QUrl& url) {
+        openedUrls.append(url);
+        return fileManager;
+    };
     mainWindow = std::make_unique<app::MainWindow>(std::move(services));
     // Writes are the pages alone unless a test turns the backup and the verify on.
     mainWindow->actions().writeSafety() = {};

@@ -1,11 +1,13 @@
 #pragma once
 // A main window wired to test doubles: recorded message boxes, a scripted file chooser, a fixed
 // clock (2024-05-17 09:05 UTC), a simulated device in memory (or another), a temporary program
-// folder (with the backups folder in it), and dialogs that are recorded instead of shown. Writes
-// send the pages without backup and verify.
+// folder (with the backups folder in it), dialogs that are recorded instead of shown and a
+// recorded file manager. Writes send the pages without backup and verify.
 
+#include <QList>
 #include <QPushButton>
 #include <QStringList>
+#include <QUrl>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -44,6 +46,9 @@ struct WindowRig {
     app::SimulatedDeviceAccess device{std::nullopt, [](std::chrono::milliseconds) {}};
     TempDir programFolder;
     std::vector<QDialog*> shownDialogs;
+    // Folders shown in the file manager, and whether one could be started.
+    QList<QUrl> openedUrls;
+    bool fileManager = true;
     std::unique_ptr<app::MainWindow> mainWindow;
 };
 
