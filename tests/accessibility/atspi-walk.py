@@ -190,6 +190,11 @@ def main():
             find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK").queryAction().doAction(0)
             presser.wait(timeout=60)
 
+            # A blocked window answers once the transfer ends. libatspi waits 800 ms for a reply
+            # from an application that started more than 15 s ago (a slow sanitizer build
+            # crosses that), so every call is given the walk's own bound instead.
+            from gi.repository import Atspi
+            Atspi.set_timeout(40000, 40000)
             presser = press_later("Read config")
             time.sleep(1.5)  # the transfer is running: the window handles nothing meanwhile
             started = time.time()
