@@ -281,15 +281,14 @@ void WindowMenus::showUsbAccess() {
 }
 
 void WindowMenus::showAbout() {
-    QString text =
-        QStringLiteral(
-            "%1\n\nProgram version %2\nConfiguration version %3\nQt %4\nhidapi %5\n\n"
-            "This program is free software under the GNU General Public License, "
-            "version 3 or (at your option) any later version (GPL-3.0-or-later). It "
-            "comes with ABSOLUTELY NO WARRANTY.")
-            .arg(fromLatin1(kApplicationName), QStringLiteral(KORVEX_PROGRAM_VERSION),
-                 fromLatin1(kVersionText), QString::fromLatin1(qVersion()),
-                 QString::fromStdString(hidapiVersion()));
+    QString text = QStringLiteral(
+                       "%1\n\nProgram version %2\nConfiguration version %3\nQt %4\nhidapi %5\n\n"
+                       "This program is free software under the GNU General Public License, "
+                       "version 3 or (at your option) any later version (GPL-3.0-or-later). It "
+                       "comes with ABSOLUTELY NO WARRANTY.")
+                       .arg(fromLatin1(kApplicationName), QStringLiteral(KORVEX_PROGRAM_VERSION),
+                            fromLatin1(kVersionText), QString::fromLatin1(qVersion()),
+                            QString::fromStdString(hidapiVersion()));
 #ifdef _WIN32
     text += QStringLiteral(
         "\n\nThe Korvex Mini needs no driver on Windows: it is a standard USB HID device, "
