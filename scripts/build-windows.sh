@@ -1,68 +1,27 @@
 #!/bin/sh
-# Cross-builds the Windows programs for 64-bit Windows: korvex-cli.exe in build-windows/bin and
-# its zip (cmake --preset windows); with KORVEX_WINDOWS_GUI=1 also korvex-configurator.exe in
-# build-windows-gui/bin, their zip and their setup program (cmake --preset windows-gui).
-# Installs mingw-w64, NSIS and what the tests under wine need, and unpacks Debian's hidapi source
-# package into build-windows/hidapi-source for hidapi's Windows backend. Qt for Windows is built
-# once from Debian's qt6-base source by scripts/qt-mingw.sh and cached outside the tree. Both
-# source packages need a deb-src entry for the mirror apt already uses, which this script adds
-# when it is missing.
+# Cross-builds the Windows programs for 64-bit Windows: korvex-cli.exe and
+# korvex-configurator.exe in build-windows-gui/bin, their zip and their setup program
+# (cmake --preset windows-gui). With KORVEX_WINDOWS_GUI=0 only korvex-cli.exe, in
+# build-windows/bin, and its zip (cmake --preset windows), which needs no Qt.
+# scripts/windows-deps.sh installs the packages and hidapi's source; Qt for Windows is built once
+# from Debian's qt6-base source by scripts/qt-mingw.sh and cached outside the tree.
 set -eu
 cd "$(dirname "$0")/.."
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
+sh scripts/windows-deps.sh
 
-# The cross build, then what scripts/test-windows.sh needs to run the programs under wine.
-packages="g++-mingw-w64-x86-64-posix dpkg-dev zip nsis qt6-base-dev qt6-base-dev-tools cmake
-ninja-build wine64 fonts-wine xvfb openbox xdotool x11-utils imagemagick unzip"
-missing=""
-for package in $packages; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing="$missing $package"
-done
-
-source_dir=build-windows/hidapi-source
-if ! apt-get source --print-uris hidapi >/dev/null 2>&1; then
-    [ -n "$(apt-cache policy | grep -E '^ +[0-9]+ https?:')" ] || $sudo apt-get update -qq
-    # The mirror and release of the first plain Debian package list apt reads.
-    mirror=$(apt-cache policy | awk '$2 ~ /^https?:/ && $3 ~ /\/main$/ && $3 !~ /-/ {
-        split($3, suite, "/"); print $2, suite[1]; exit }')
-    [ -n "$mirror" ] || { echo "build-windows: no Debian mirror found in apt's lists" >&2; exit 1; }
-    set -- $mirror
-    echo "Adding a deb-src entry for $1 $2"
-    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$1" "$2" | $sudo tee /etc/apt/sources.list.d/korvex-deb-src.sources >/dev/null
-    $sudo apt-get update -qq
-fi
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    [ -n "$(find /var/lib/apt/lists -name '*Packages*' 2>/dev/null | head -n 1)" ] || $sudo apt-get update -qq
-    # shellcheck disable=SC2086
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
-fi
-if [ ! -f "$source_dir/windows/hid.c" ]; then
-    work=$(mktemp -d)
-    (cd "$work" && apt-get source --download-only hidapi >/dev/null 2>&1 &&
-        dpkg-source --no-check -x ./*.dsc unpacked >/dev/null)
-    mkdir -p build-windows
-    rm -rf "$source_dir"
-    mv "$work/unpacked" "$source_dir"
-    rm -rf "$work"
-fi
-
-# Without KORVEX_WINDOWS_GUI=1 only korvex-cli.exe and its zip (cmake --preset windows): the
-# window's build needs Qt for mingw, whose first build takes about 20 minutes of both cores.
-if [ "${KORVEX_WINDOWS_GUI:-0}" != 1 ]; then
+if [ "${KORVEX_WINDOWS_GUI:-1}" = 0 ]; then
     cmake --preset windows
     cmake --build --preset windows
     cmake --build --preset windows --target windows-zip
     exit 0
 fi
 
+# The first build of Qt takes about 20 minutes of both cores; later ones find it in the cache.
+# When scripts/run-tests.sh has started that build in the background, this waits for it.
 started=$(date +%s)
 KORVEX_QT_MINGW=$(sh scripts/qt-mingw.sh)
 export KORVEX_QT_MINGW
-echo "Qt for mingw: $KORVEX_QT_MINGW ($(($(date +%s) - started)) s)"
+echo "Qt for mingw: $KORVEX_QT_MINGW (waited $(($(date +%s) - started)) s)"
 
 # A build folder made with another Qt is configured afresh (the toolchain file names the Qt).
 fresh=""

@@ -13,10 +13,11 @@ out=$root/build-windows-gui
 gui=$out/bin/korvex-configurator.exe
 linux=$root/build/bin/korvex-cli
 setup=$(ls "$out"/korvex-mini-configurator-*-setup.exe 2>/dev/null | head -n 1)
-wine=/usr/lib/wine/wine64
-for needed in "$linux" "$gui" "$setup" "$wine" /usr/bin/Xvfb /usr/bin/openbox /usr/bin/xdotool \
+. scripts/wine-checks.sh
+[ -f "$setup" ] || { echo "test-windows-gui: the setup program is missing in $out" >&2; exit 1; }
+for needed in "$linux" "$gui" "$wine" /usr/bin/Xvfb /usr/bin/openbox /usr/bin/xdotool \
     /usr/bin/xwininfo /usr/bin/import; do
-    [ -x "$needed" ] || { echo "test-windows-gui: ${needed:-the setup program} is missing" >&2; exit 1; }
+    [ -x "$needed" ] || { echo "test-windows-gui: $needed is missing" >&2; exit 1; }
 done
 title="Korvex Mini Configurator v1.10"
 time="2026-12-08T21:30"
@@ -30,20 +31,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-passed=0
-failed=0
-check() {  # NAME, then a command that succeeds when the check holds
-    name=$1
-    shift
-    if "$@" >"$work/check.log" 2>&1; then
-        passed=$((passed + 1))
-        echo "ok      $name"
-    else
-        failed=$((failed + 1))
-        echo "FAILED  $name"
-        sed 's/^/        /' "$work/check.log" | tail -n 20
-    fi
-}
 started=$(date +%s)
 
 # A display of its own: the first free number from 90 on.
@@ -58,10 +45,7 @@ wm_pid=$!
 
 # A wine prefix of its own, with the Tahoma font that Qt takes for Windows' dialog font: without
 # it Qt falls back to a wide serif font that the window's fields are too narrow for.
-export WINEPREFIX="$out/wine-prefix-gui" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$WINEPREFIX"
-/usr/lib/wine/wineserver -p 600
-"$wine" "$root/build-windows-gui/bin/korvex-cli.exe" --help >/dev/null 2>&1
+start_wine "$out/wine-prefix-gui" "$out/bin/korvex-cli.exe"
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 cp /usr/share/wine/fonts/tahoma*.ttf "$fonts/" 2>/dev/null
@@ -74,7 +58,6 @@ check "Tahoma is in the wine prefix" tahoma
 tahoma >/dev/null
 has_tahoma=$?
 
-winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 check "--version prints the version" sh -c "'$wine' '$gui' --version | tr -d '\r' | grep -qx '$title'"
 check "--help prints the usage" sh -c "'$wine' '$gui' --help | tr -d '\r' | grep -q '^Usage: korvex-configurator'"
 
@@ -143,7 +126,7 @@ window_shown() {
     [ -n "$main" ] || { echo "no window titled \"$title\" within a minute"; return 1; }
     xwininfo -id "$main" >"$work/window.txt"
     grep -q "Map State: IsViewable" "$work/window.txt" &&
-        grep -q "xwininfo: Window id: $main \"$title\"" "$work/window.txt"
+        grep -q "^xwininfo: Window id: 0x[0-9a-f]* \"$title\"\$" "$work/window.txt"
 }
 
 # The simulated device of the window, and korvex-cli's own devices for the expected images. The
@@ -186,12 +169,12 @@ if [ -n "$main" ]; then
     box_answered >/dev/null 2>&1
 fi
 
-# The zip: both programs as built, README.txt with CRLF line ends, hidapi's licence.
+# The zip: both programs as built, README.txt with CRLF line ends, their licence and hidapi's.
 zip=$(ls "$out"/korvex-mini-configurator-*-windows-x86_64.zip 2>/dev/null | head -n 1)
 zip_holds() {
     [ -n "$zip" ] || { echo "no zip in $out"; return 1; }
     members=$(unzip -Z1 "$zip" | tr '\n' ' ')
-    [ "$members" = "LICENSE-hidapi.txt README.txt korvex-cli.exe korvex-configurator.exe " ] ||
+    [ "$members" = "LICENSE LICENSE-hidapi.txt README.txt korvex-cli.exe korvex-configurator.exe " ] ||
         { echo "the zip holds: $members"; return 1; }
     unzip -p "$zip" korvex-configurator.exe | cmp - "$gui" || return 1
     unzip -p "$zip" korvex-cli.exe | cmp - "$out/bin/korvex-cli.exe" || return 1
@@ -200,7 +183,7 @@ zip_holds() {
     [ "$lines" -gt 0 ] && [ "$lines" -eq "$returns" ] ||
         { echo "README.txt: $returns of $lines lines end in CRLF"; return 1; }
 }
-check "the zip holds both programs, README.txt (CRLF) and hidapi's licence" zip_holds
+check "the zip holds both programs, README.txt (CRLF), their licence and hidapi's" zip_holds
 
 # The setup program, silent, into the prefix's Program Files; then the uninstaller.
 programs="$WINEPREFIX/drive_c/Program Files/Korvex Mini Configurator"

@@ -1,43 +1,23 @@
 #!/bin/sh
 # Runs the Windows build of korvex-cli under wine: the command-line test program's cases through
 # korvex-cli.exe, then the same commands through both builds, whose outputs must be identical
-# byte for byte; with KORVEX_WINDOWS_GUI=1 then the configurator and the setup program
-# (scripts/test-windows-gui.sh). Needs build/ (scripts/run-tests.sh) and build-windows/, or
-# build-windows-gui/ with KORVEX_WINDOWS_GUI=1 (scripts/build-windows.sh).
+# byte for byte; then the configurator and the setup program (scripts/test-windows-gui.sh).
+# Needs build/ (scripts/run-tests.sh) and build-windows-gui/ (scripts/build-windows.sh); with
+# KORVEX_WINDOWS_GUI=0 only korvex-cli.exe, from build-windows/.
 # Prints one line per check and "N passed, N failed" at the end.
 set -u
 cd "$(dirname "$0")/.."
 root=$(pwd)
 linux="$root/build/bin/korvex-cli"
-windows_build="$root/build-windows"
-[ "${KORVEX_WINDOWS_GUI:-0}" = 1 ] && windows_build="$root/build-windows-gui"
+windows_build="$root/build-windows-gui"
+[ "${KORVEX_WINDOWS_GUI:-1}" = 0 ] && windows_build="$root/build-windows"
 exe="$windows_build/bin/korvex-cli.exe"
-wine=/usr/lib/wine/wine64
+. scripts/wine-checks.sh
 for needed in "$linux" "$root/build/bin/test-cli" "$exe" "$wine"; do
     [ -x "$needed" ] || { echo "test-windows: $needed is missing" >&2; exit 1; }
 done
 
-# A private wine prefix, and one wineserver kept running for all the calls.
-export WINEPREFIX="$windows_build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$WINEPREFIX"
-/usr/lib/wine/wineserver -p 600
-trap '/usr/lib/wine/wineserver -k 2>/dev/null' EXIT
-"$wine" "$exe" --help >/dev/null 2>&1
-
-passed=0
-failed=0
-check() {  # NAME, then a command that succeeds when the check holds
-    name=$1
-    shift
-    if "$@" >"$work/check.log" 2>&1; then
-        passed=$((passed + 1))
-        echo "ok      $name"
-    else
-        failed=$((failed + 1))
-        echo "FAILED  $name"
-        sed 's/^/        /' "$work/check.log" | tail -n 20
-    fi
-}
+start_wine "$windows_build/wine-prefix" "$exe"
 work=$(mktemp -d)
 trap 'rm -rf "$work"; /usr/lib/wine/wineserver -k 2>/dev/null' EXIT
 
@@ -57,8 +37,6 @@ for locale in "the caller's locale" "no locale"; do
 done
 export "$wine_locale"
 
-# Z:\ is the root of the Unix file system under wine: a Windows path to a file of $work.
-winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 win() { "$wine" "$exe" "$@"; }
 same() { cmp "$1" "$2"; }
 
@@ -97,7 +75,7 @@ echo "wine checks took $(($(date +%s) - started)) s"
 echo "windows: $passed passed, $failed failed"
 /usr/lib/wine/wineserver -k 2>/dev/null
 gui=0
-if [ "${KORVEX_WINDOWS_GUI:-0}" = 1 ]; then
+if [ "${KORVEX_WINDOWS_GUI:-1}" != 0 ]; then
     sh scripts/test-windows-gui.sh || gui=1
 fi
 [ "$failed" -eq 0 ] && [ "$gui" -eq 0 ]
