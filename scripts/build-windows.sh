@@ -16,12 +16,11 @@ if [ "${KORVEX_WINDOWS_GUI:-1}" = 0 ]; then
     exit 0
 fi
 
-# The first build of Qt takes about 20 minutes of both cores; later ones find it in the cache.
-# When scripts/run-tests.sh has started that build in the background, this waits for it.
+# The first build of Qt takes about 40 minutes of both cores; later ones find it in the cache.
 started=$(date +%s)
 KORVEX_QT_MINGW=$(sh scripts/qt-mingw.sh)
 export KORVEX_QT_MINGW
-echo "Qt for mingw: $KORVEX_QT_MINGW (waited $(($(date +%s) - started)) s)"
+echo "Qt for mingw: $KORVEX_QT_MINGW ($(($(date +%s) - started)) s)"
 
 # A build folder made with another Qt is configured afresh (the toolchain file names the Qt).
 fresh=""
