@@ -26,6 +26,11 @@ constexpr AdviceRule kRules[] = {
      "{} is no position on earth: at most {} degrees, and minutes below 60",
      "Latitude runs to 90 degrees, longitude to 180; a minute has 60 of its own.",
      APRS101 ", ch. 6 (latitude and longitude formats)"},
+    {"position-minutes", "Latitude, Longitude", W,
+     "{} holds {} minutes, where a degree has 60: receivers drop the position{}",
+     "The field is degrees and minutes (ddmm.hh), minutes 00 to 59.99; decimal degrees must be "
+     "converted, not typed in.",
+     APRS101 ", ch. 6 (latitude and longitude formats)"},
 
     // Digipeater.
     {"digi-wide-n-too-large", "Pathn#_name, Pathn#_higher", W,
@@ -153,8 +158,9 @@ constexpr AdviceRule kRules[] = {
      APRSIS ", q construct (qAR and qAO)"},
     {"passcode-mismatch", "Aprsis_pass, Aprsis_user", W,
      "APRS-IS will take this login as unverified and drop everything the station sends: no "
-     "I-gating, no beacons or weather to APRS-IS",
-     "The passcode is a 15-bit hash of the login's callsign with which a server verifies it.",
+     "I-gating, no beacons or weather to APRS-IS{}",
+     "The passcode is a number derived from the login's callsign (a 15-bit hash, the SSID left "
+     "out) with which a server verifies it; it is no web password.",
      APRSIS ", connecting (passcode)"},
     {"passcode-receive-only", "Aprsis_pass", N,
      "The passcode -1 logs in receive-only: nothing the station hears or sends reaches APRS-IS",
@@ -163,6 +169,15 @@ constexpr AdviceRule kRules[] = {
      "Port {} sends the full feed and ignores the filter{}",
      "Full-feed ports are for servers and services that take every packet.",
      APRSIS ", ports (10152 full feed, 14580 filtered)"},
+    {"aprsis-port-zero", "Aprsis#_port", W,
+     "Port 0 is reserved and no server listens there: the station never connects to {}",
+     "APRS-IS clients connect to port 14580; an empty port is stored as 0.",
+     "RFC 6335, section 6 (port 0 reserved); " APRSIS ", ports"},
+    {"aprsis-no-server", "Aprsis_fromrf, Aprsis_msg2rf, Aprsis_packet2rf, Aprsis1_servername", W,
+     "Gating is on ({}) but no APRS-IS server is named: the station never connects, so nothing "
+     "is gated",
+     "An I-gate gates through its connection to an APRS-IS server.",
+     APRSIS ", IGate design (an I-gate is an APRS-IS client)"},
     {"aprsis-port-unusual", "Aprsis#_port", N, "Port {} is not the filtered client port 14580",
      "A client with a filter connects where the server applies it.",
      APRSIS ", ports (14580 user-defined filter)"},
@@ -191,6 +206,11 @@ constexpr AdviceRule kRules[] = {
      "than the shorter ones",
      "Each longer window should allow more packets than the one before.",
      "I-Gate tab (packet limits)"},
+    {"igate-packet2rf-no-filter", "Aprsis_packet2rf, Packet2rf_filter_type##", W,
+     "Packets are gated to RF but every filter rule is \"Not used\": no rule limits the packets "
+     "that the server filter {} sends, so what goes to RF is left to the device's default",
+     "An I-gate gates to RF only what local users need, named by the packet filter's rules.",
+     APRSIS ", IGate design (gating to RF)"},
     {"igate-filter-allows-all", "Packet2rf_filter_type##", W,
      "Rule {} allows every callsign and SSID: every packet from APRS-IS goes to RF",
      "An I-gate gates to RF only what local users need; the full feed would bury the channel.",
@@ -208,6 +228,11 @@ constexpr AdviceRule kRules[] = {
     {"admin-port-truncated", "www_port, telnet_port", W,
      "The device keeps only the low 16 bits of the port: {} becomes {}",
      "TCP ports are 16-bit numbers, 0 to 65535.", "RFC 793, section 3.1 (header format)"},
+    {"admin-port-zero", "www_port, telnet_port", N,
+     "Port 0 is reserved and no client connects to it: the {} administration is off, or the "
+     "port is a slip",
+     "TCP port 0 is reserved; services listen on ports 1 to 65535.",
+     "RFC 6335, section 6 (port 0 reserved)"},
     {"admin-ports-same", "www_port, telnet_port", W,
      "The web and Telnet administration both use port {}: only one of them can listen there",
      "A TCP port takes one listening service.", "RFC 793, section 2.7 (connections)"},

@@ -6,6 +6,7 @@
 #include "advice/FilterTerms.h"
 #include "advice/Findings.h"
 #include "advice/Passcode.h"
+#include "advice/Position.h"
 #include "advice/StationValues.h"
 #include "image/FieldEncodings.h"
 
@@ -65,6 +66,29 @@ std::string twoDigits(int n) {
     return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
+// Minutes of 60 or more in an APRS field ("5275.00N"), most often decimal degrees typed in:
+// adds the advice with that reading converted, and tells whether it did.
+bool checkMinutes(const std::string& field, std::string_view name, Findings& found) {
+    const size_t degreeDigits = field.size() - 6;
+    const std::string hundredths =
+        field.substr(degreeDigits, 2) + field.substr(degreeDigits + 3, 2);
+    const int minuteHundredths = std::stoi(hundredths);
+    if (minuteHundredths < 6000) {
+        return false;
+    }
+    const std::string minutes = hundredths.substr(0, 2) + "." + hundredths.substr(2);
+    // The same digits read as decimal degrees.
+    const std::string decimal = field.substr(0, degreeDigits) + "." + hundredths;
+    const bool south = field.back() == 'S' || field.back() == 'W';
+    const double degrees =
+        (south ? -1 : 1) * (std::stoi(field.substr(0, degreeDigits)) + minuteHundredths / 10000.0);
+    const std::string converted =
+        degreeDigits == 2 ? aprsLatitude(degrees) : aprsLongitude(degrees);
+    found.add("position-minutes", {std::string(name)},
+              {field, minutes, "; as decimal degrees " + decimal + " it is " + converted});
+    return true;
+}
+
 }  // namespace
 
 void checkIdentity(const Settings& settings, Findings& found) {
@@ -73,11 +97,13 @@ void checkIdentity(const Settings& settings, Findings& found) {
         found.add("callsign-nocall", {"Callsign"}, {call});
     }
     const std::string latitude = settings.text("Latitude");
-    if (LatText::accepts(latitude) && !latitudeInRange(latitude)) {
+    if (LatText::accepts(latitude) && !checkMinutes(latitude, "Latitude", found) &&
+        !latitudeInRange(latitude)) {
         found.add("position-out-of-range", {"Latitude"}, {latitude, "90"});
     }
     const std::string longitude = settings.text("Longitude");
-    if (LonText::accepts(longitude) && !longitudeInRange(longitude)) {
+    if (LonText::accepts(longitude) && !checkMinutes(longitude, "Longitude", found) &&
+        !longitudeInRange(longitude)) {
         found.add("position-out-of-range", {"Longitude"}, {longitude, "180"});
     }
 }
@@ -102,11 +128,16 @@ void checkAprsis(const Settings& settings, Findings& found) {
     if (passcode == -1) {
         found.add("passcode-receive-only", {"Aprsis_pass"});
     } else if (passcode != aprsisPasscode(login)) {
-        found.add("passcode-mismatch", {"Aprsis_pass", "Aprsis_user"});
+        found.add(
+            "passcode-mismatch", {"Aprsis_pass", "Aprsis_user"},
+            {isPlaceholderCall(loginCall) || !isLogin(login)
+                 ? ""
+                 : "; the passcode of " + login + " is " + std::to_string(aprsisPasscode(login))});
     }
 
     for (int n = 1; n <= 3; ++n) {
-        if (trimmed(settings.text(numberedName("Aprsis#_servername", n))).empty()) {
+        const std::string server = trimmed(settings.text(numberedName("Aprsis#_servername", n)));
+        if (server.empty()) {
             continue;
         }
         const std::string portName = numberedName("Aprsis#_port", n);
@@ -114,7 +145,9 @@ void checkAprsis(const Settings& settings, Findings& found) {
         const int port = settings.text(portName).empty()
                              ? 0
                              : storedNumber(settings, portName).value_or(kFilteredPort);
-        if (port == kFullFeedPort || port == kReceiveOnlyFullFeedPort) {
+        if (port == 0) {
+            found.add("aprsis-port-zero", {portName}, {quoted(server)});
+        } else if (port == kFullFeedPort || port == kReceiveOnlyFullFeedPort) {
             found.add(
                 "aprsis-port-full-feed", {portName},
                 {std::to_string(port),
@@ -144,6 +177,20 @@ void checkAprsis(const Settings& settings, Findings& found) {
 
 void checkIgate(const Settings& settings, Findings& found) {
     if (!usesAprsis(settings)) {
+        std::vector<std::string> switches;
+        std::string which;
+        for (const auto& [name, what] : {std::pair{"Aprsis_fromrf", "RF to APRS-IS"},
+                                         std::pair{"Aprsis_msg2rf", "messages to RF"},
+                                         std::pair{"Aprsis_packet2rf", "packets to RF"}}) {
+            if (settings.index(name) == 1) {
+                switches.emplace_back(name);
+                which += (which.empty() ? "" : ", ") + std::string(what);
+            }
+        }
+        if (!switches.empty()) {
+            switches.emplace_back("Aprsis1_servername");
+            found.add("aprsis-no-server", std::move(switches), {which});
+        }
         return;
     }
     if (settings.index("Aprsis_msg2rf") == 1) {
@@ -166,6 +213,15 @@ void checkIgate(const Settings& settings, Findings& found) {
         found.add("igate-rate-limits-order",
                   {"Aprsis_packet2rf_1min", "Aprsis_packet2rf_2min", "Aprsis_packet2rf_3min"},
                   {std::to_string(*one), std::to_string(*two), std::to_string(*three)});
+    }
+
+    bool anyRule = false;
+    for (int n = 1; n <= kFilterRules; ++n) {
+        anyRule = anyRule || settings.index("Packet2rf_filter_type" + twoDigits(n)) > 0;
+    }
+    if (!anyRule) {
+        found.add("igate-packet2rf-no-filter", {"Aprsis_packet2rf", "Packet2rf_filter_type01"},
+                  {quoted(settings.text("Aprsis_filter"))});
     }
 
     int matchesAll = 0;  // the first rule in use that matches every callsign

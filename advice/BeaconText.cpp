@@ -305,6 +305,30 @@ std::vector<InformationFinding> checkInformationField(std::string_view info) {
     return found;
 }
 
+std::string positionSymbol(std::string_view info) {
+    if (info.empty()) {
+        return {};
+    }
+    size_t at = 1;
+    if (info[0] == '/' || info[0] == '@') {
+        at = 8;  // after the timestamp
+    } else if (info[0] != '!' && info[0] != '=') {
+        const size_t raw = info.find('!');
+        if (raw == std::string_view::npos || raw >= kRawPositionReach) {
+            return {};
+        }
+        at = raw + 1;
+    }
+    std::vector<InformationFinding> found;
+    const Comment comment = checkPosition(info, at, found);
+    if (comment.start == std::string_view::npos || info.size() < at + 1) {
+        return {};
+    }
+    const std::string_view rest = info.substr(at);
+    const char table = isDigit(rest[0]) || rest[0] == ' ' ? rest[8] : rest[0];
+    return {table, comment.symbol};
+}
+
 bool latitudeInRange(std::string_view text) {
     return inRange(text, 2, 90, "NS");
 }

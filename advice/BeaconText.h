@@ -37,6 +37,10 @@ struct InformationFinding {
 // length after a position, the status text's length.
 std::vector<InformationFinding> checkInformationField(std::string_view information);
 
+// The symbol table and code of a position report ("/#"), empty when the information field holds
+// no well-formed position.
+std::string positionSymbol(std::string_view information);
+
 // Latitude "ddmm.hhN" and longitude "dddmm.hhE" within their ranges (at most 90 and 180 degrees,
 // minutes below 60); blanks in place of digits (position ambiguity) count as zeros.
 bool latitudeInRange(std::string_view text);

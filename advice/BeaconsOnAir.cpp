@@ -1,6 +1,7 @@
 #include "advice/BeaconsOnAir.h"
 
 #include "advice/StationValues.h"
+#include "advice/Symbols.h"
 
 namespace korvex {
 
@@ -34,10 +35,11 @@ std::vector<BeaconOnAir> beaconsOnAir(const Settings& settings, const BeaconSamp
                             numberedName("Beacon#_dest_ssid", n));
             const PathElement path = pathElement(settings, numberedName("Beacon#_path_string", n),
                                                  numberedName("Beacon#_path_ssid", n));
+            const std::string information = expandBeaconText(text, settings.text("Latitude"),
+                                                             settings.text("Longitude"), sample);
             beacon.packet = source + ">" + destination.text() +
-                            (path.call.empty() ? "" : "," + path.text()) + ":" +
-                            expandBeaconText(text, settings.text("Latitude"),
-                                             settings.text("Longitude"), sample);
+                            (path.call.empty() ? "" : "," + path.text()) + ":" + information;
+            beacon.symbol = positionSymbol(information);
         }
         beacons.push_back(std::move(beacon));
     }
@@ -47,6 +49,15 @@ std::vector<BeaconOnAir> beaconsOnAir(const Settings& settings, const BeaconSamp
 std::string beaconHeading(const BeaconOnAir& beacon) {
     return "Beacon " + std::to_string(beacon.number) + ": " + rateText(beacon.rfRate, "RF") + ", " +
            rateText(beacon.aprsisRate, "APRS-IS");
+}
+
+std::string symbolLine(const BeaconOnAir& beacon) {
+    if (beacon.symbol.size() != 2) {
+        return {};
+    }
+    const std::string description = symbolDescription(beacon.symbol[0], beacon.symbol[1]);
+    return "Symbol: " + beacon.symbol + " " +
+           (description.empty() ? "(not in the symbol table)" : description);
 }
 
 bool isAboutBeacon(const Advice& advice, int number) {

@@ -59,6 +59,9 @@ void checkAdministration(const Settings& settings, Findings& found) {
         const auto entered = storedNumber(settings, port);
         if (entered) {
             const int kept = *entered & 0xFFFF;
+            if (kept == 0) {
+                found.add("admin-port-zero", {port}, {service == 0 ? "web" : "Telnet"});
+            }
             if (kept != *entered) {
                 found.add("admin-port-truncated", {port},
                           {std::to_string(*entered), std::to_string(kept)});

@@ -52,6 +52,9 @@ int runBeacons(const Arguments& arguments) {
         if (!beacon.packet.empty()) {
             std::cout << latin1ToUtf8(beacon.packet) << "\n";
         }
+        if (const std::string symbol = symbolLine(beacon); !symbol.empty()) {
+            std::cout << latin1ToUtf8(symbol) << "\n";
+        }
         for (const Advice& about : advice) {
             if (isAboutBeacon(about, beacon.number)) {
                 std::cout << latin1ToUtf8(adviceLine(about)) << "\n";

@@ -39,7 +39,7 @@ void apply(SettingsStore& settings, const Edits& edits) {
 }
 
 // The start-up state with an own callsign, a verified login, WIDE2 at most, beacon and weather
-// every 30 minutes over one hop, and passwords of its own.
+// every 30 minutes over one hop, no packets from APRS-IS to RF, and passwords of its own.
 SettingsStore soundStation() {
     SettingsStore settings = startupSettings(kClock);
     apply(settings, {{"Callsign", "SP5ABC"},
@@ -51,6 +51,7 @@ SettingsStore soundStation() {
                      {"Beacon1_path_ssid", "1"},
                      {"Weather_txrate_rf", "30"},
                      {"Weather_path_ssid", "1"},
+                     {"Aprsis_packet2rf", "0"},
                      {"www_password", "Hill-4web"},
                      {"telnet_password", "Hill-4tel"}});
     return settings;
@@ -91,6 +92,9 @@ TEST(Advice, TheStartupStateDrawsItsKnownWarnings) {
         "what it sends",
         "warning: APRS-IS / Passcode: APRS-IS will take this login as unverified and drop "
         "everything the station sends: no I-gating, no beacons or weather to APRS-IS",
+        "warning: I-Gate / Gate non-message packets to RF: Packets are gated to RF but every "
+        "filter rule is \"Not used\": no rule limits the packets that the server filter \"m/40\" "
+        "sends, so what goes to RF is left to the device's default",
         "warning: Weather / TX rate to RF [min]: Sent to RF every 5 minutes: a fixed station "
         "should not send more often than every 10 minutes",
         "warning: WWW / Password: The password is the factory \"qzvrt\": anyone who reaches the "
@@ -99,7 +103,7 @@ TEST(Advice, TheStartupStateDrawsItsKnownWarnings) {
         "the station's network can change its settings",
     };
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(adviceSummary(advice), "8 warnings, 0 notes");
+    EXPECT_EQ(adviceSummary(advice), "9 warnings, 0 notes");
 }
 
 TEST(Advice, ASoundStationDrawsNone) {
@@ -119,7 +123,9 @@ TEST(Advice, EachRuleHitsAndMissesNearby) {
         {{{"Callsign", "n0call"}}, {"callsign-nocall"}},
         {{{"Callsign", "NOCALX"}}, {"aprsis-user-not-station"}},
         {{{"Latitude", "9100.00N"}}, {"position-out-of-range", "beacon-position-form"}},
-        {{{"Latitude", "5260.00N"}}, {"position-out-of-range", "beacon-position-form"}},
+        {{{"Latitude", "5260.00N"}}, {"position-minutes", "beacon-position-form"}},
+        {{{"Longitude", "01675.00E"}}, {"position-minutes", "beacon-position-form"}},
+        {{{"Latitude", "9160.00N"}}, {"position-minutes", "beacon-position-form"}},
         {{{"Latitude", "9000.00S"}, {"Longitude", "17959.99W"}}, {}},
         {{{"Longitude", "18000.01E"}}, {"position-out-of-range", "beacon-position-form"}},
         // Digipeater.
@@ -202,11 +208,13 @@ TEST(Advice, EachRuleHitsAndMissesNearby) {
         {{{"Aprsis_user", "sp5abc-3"}}, {}},
         {{{"Aprsis_pass", "12345"}}, {"passcode-mismatch"}},
         {{{"Aprsis_pass", "-1"}}, {"passcode-receive-only"}},
-        {{{"Aprsis_pass", "48306"}, {"Aprsis1_servername", ""}}, {}},
+        {{{"Aprsis_pass", "48306"}, {"Aprsis1_servername", ""}}, {"aprsis-no-server"}},
+        {{{"Aprsis1_servername", ""}, {"Aprsis_fromrf", "0"}, {"Aprsis_msg2rf", "0"}}, {}},
         {{{"Aprsis1_port", "10152"}}, {"aprsis-port-full-feed"}},
         {{{"Aprsis1_port", "10151"}}, {"aprsis-port-full-feed"}},
         {{{"Aprsis1_port", "14581"}}, {"aprsis-port-unusual"}},
-        {{{"Aprsis1_port", ""}}, {"aprsis-port-unusual"}},
+        {{{"Aprsis1_port", ""}}, {"aprsis-port-zero"}},
+        {{{"Aprsis1_port", "0"}}, {"aprsis-port-zero"}},
         {{{"Aprsis2_port", "10152"}}, {}},
         {{{"Aprsis_filter", "m/40 x/1 r/91/0/10"}}, {"aprsis-filter-term"}},
         {{{"Aprsis_filter",
@@ -219,23 +227,41 @@ TEST(Advice, EachRuleHitsAndMissesNearby) {
         {{{"Rfheard_local_timeout", "61"}}, {"igate-local-heard-long"}},
         {{{"Rfheard_local_timeout", "61"}, {"Aprsis_msg2rf", "0"}}, {}},
         {{{"Rfheard_local_timeout", "60"}}, {}},
+        {{{"Aprsis_packet2rf", "1"}}, {"igate-packet2rf-no-filter"}},
+        {{{"Aprsis_packet2rf", "1"},
+          {"Packet2rf_filter_callsign12", "SP*"},
+          {"Packet2rf_filter_type12", "3"}},
+         {}},
         {{{"Aprsis_packet2rf_1min", "21"},
           {"Aprsis_packet2rf_2min", "30"},
-          {"Aprsis_packet2rf_3min", "40"}},
+          {"Aprsis_packet2rf_3min", "40"},
+          {"Aprsis_packet2rf", "1"},
+          {"Packet2rf_filter_callsign12", "SP*"},
+          {"Packet2rf_filter_type12", "3"}},
          {"igate-rate-1min-high"}},
         {{{"Aprsis_packet2rf_1min", "20"},
           {"Aprsis_packet2rf_2min", "30"},
-          {"Aprsis_packet2rf_3min", "40"}},
+          {"Aprsis_packet2rf_3min", "40"},
+          {"Aprsis_packet2rf", "1"},
+          {"Packet2rf_filter_callsign12", "SP*"},
+          {"Packet2rf_filter_type12", "3"}},
          {}},
-        {{{"Aprsis_packet2rf_2min", "6"}}, {"igate-rate-limits-order"}},
-        {{{"Packet2rf_filter_callsign01", "*"}, {"Packet2rf_filter_type01", "1"}},
+        {{{"Aprsis_packet2rf_2min", "6"}, {"Aprsis_packet2rf", "1"}},
+         {"igate-rate-limits-order", "igate-packet2rf-no-filter"}},
+        {{{"Packet2rf_filter_callsign01", "*"},
+          {"Packet2rf_filter_type01", "1"},
+          {"Aprsis_packet2rf", "1"}},
          {"igate-filter-allows-all"}},
         {{{"Packet2rf_filter_callsign01", "*"},
           {"Packet2rf_filter_type01", "1"},
           {"Aprsis_packet2rf", "0"}},
          {}},
-        {{{"Packet2rf_filter_callsign01", "SP*"}, {"Packet2rf_filter_type01", "1"}}, {}},
+        {{{"Packet2rf_filter_callsign01", "SP*"},
+          {"Packet2rf_filter_type01", "1"},
+          {"Aprsis_packet2rf", "1"}},
+         {}},
         {{{"Packet2rf_filter_callsign01", "*"},
+          {"Aprsis_packet2rf", "1"},
           {"Packet2rf_filter_type01", "2"},
           {"Packet2rf_filter_type02", "1"},
           {"Packet2rf_filter_callsign02", "*"}},
@@ -247,6 +273,8 @@ TEST(Advice, EachRuleHitsAndMissesNearby) {
         {{{"www_port", "-1"}}, {"admin-port-truncated"}},
         {{{"telnet_port", "80"}}, {"admin-ports-same"}},
         {{{"telnet_port", "65535"}}, {}},
+        {{{"www_port", "0"}}, {"admin-port-zero"}},
+        {{{"telnet_port", "65536"}}, {"admin-port-truncated", "admin-port-zero"}},
         // Telemetry.
         {{{"Tele_enable", "1"}}, {}},
         {{{"Tele_enable", "1"}, {"Teleanalog1_name", "Voltage"}}, {}},
@@ -282,6 +310,22 @@ TEST(Advice, EachRuleHitsAndMissesNearby) {
     for (const AdviceRule& rule : adviceRules()) {
         EXPECT_TRUE(hit.count(std::string(rule.id))) << rule.id << " is never hit";
     }
+}
+
+TEST(Advice, SaysWhatTheLoginsPasscodeAndTheMinutesMeantAre) {
+    SettingsStore settings = soundStation();
+    apply(settings, {{"Aprsis_pass", "12345"}, {"Latitude", "5275.00N"}});
+    std::vector<std::string> texts;
+    for (const Advice& one : adviseStation(settings)) {
+        texts.push_back(one.text);
+    }
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0],
+              "5275.00N holds 75.00 minutes, where a degree has 60: receivers drop the position; "
+              "as decimal degrees 52.7500 it is 5245.00N");
+    EXPECT_EQ(texts[2],
+              "APRS-IS will take this login as unverified and drop everything the station sends: "
+              "no I-gating, no beacons or weather to APRS-IS; the passcode of SP5ABC-3 is 22448");
 }
 
 TEST(Advice, NamesSettingsOfTheCatalogueInWindowOrder) {

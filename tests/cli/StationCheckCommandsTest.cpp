@@ -20,7 +20,7 @@ class StationCheckCommands : public CliRunner {
                                " Callsign=SP5ABC Ssid=3 Aprsis_user=SP5ABC Aprsis_pass=22448"
                                " Pathn1_higher=2 Beacon1_txrate_rf=20 Weather_txrate_rf=30"
                                " www_password=Hill-4web telnet_password=Hill-4tel"
-                               " Weather_path_ssid=1 Floodtimeout=20");
+                               " Weather_path_ssid=1 Floodtimeout=20 Aprsis_packet2rf=No");
         ASSERT_EQ(set.status, 0) << set.err;
     }
 };
@@ -49,14 +49,14 @@ TEST_F(StationCheckCommands, CheckPrintsTheAdviceAfterOkAndStrictFailsOnAWarning
     const CliRun json = cli("check --json " + at("a.cfg"));
     ASSERT_EQ(json.status, 0) << json.err;
     const auto document = nlohmann::json::parse(json.out);
-    ASSERT_EQ(document["advice"].size(), 8u);
+    ASSERT_EQ(document["advice"].size(), 9u);
     const auto& first = document["advice"][0];
     EXPECT_EQ(first["id"], "callsign-nocall");
     EXPECT_EQ(first["severity"], "warning");
     EXPECT_EQ(first["settings"], nlohmann::json::array({"Callsign"}));
     EXPECT_NE(first["reference"].get<std::string>().find("APRS Protocol Reference"),
               std::string::npos);
-    EXPECT_EQ(document["summary"], "8 warnings, 0 notes");
+    EXPECT_EQ(document["summary"], "9 warnings, 0 notes");
 }
 
 TEST_F(StationCheckCommands, CheckStopsAtAFailedCheckAndReadsTheDeviceWithLogOnStderr) {
@@ -72,7 +72,7 @@ TEST_F(StationCheckCommands, CheckStopsAtAFailedCheckAndReadsTheDeviceWithLogOnS
     const std::string sim = " --simulate " + at("sim");
     const CliRun device = cli("check device --json" + sim);
     ASSERT_EQ(device.status, 0) << device.err;
-    EXPECT_EQ(nlohmann::json::parse(device.out)["advice"].size(), 8u);
+    EXPECT_EQ(nlohmann::json::parse(device.out)["advice"].size(), 9u);
     EXPECT_NE(device.err.find("Eeprom read success."), std::string::npos) << device.err;
 }
 
@@ -82,6 +82,7 @@ TEST_F(StationCheckCommands, BeaconsShowsEachScheduledBeaconOnTheAir) {
     const std::vector<std::string> expected = {
         "Beacon 1: every 5 min to RF, every 5 min to APRS-IS",
         "NOCALL>APQK04,WIDE2-2:@091234z5221.60N/01653.63E-KorvexMini U=13.8V.",
+        "Symbol: /- House (VHF)",
         "warning: Beacons / RF rate [min] (Beacon1_txrate_rf): Sent to RF every 5 minutes: a "
         "fixed station should not send more often than every 10 minutes",
     };
@@ -95,14 +96,15 @@ TEST_F(StationCheckCommands, BeaconsShowsEachScheduledBeaconOnTheAir) {
     const CliRun every = cli("beacons " + at("a.cfg") + " --time 2026-01-02T03:04 --volt 12.5");
     ASSERT_EQ(every.status, 0) << every.err;
     const std::vector<std::string> lines = every.outLines();
-    ASSERT_EQ(lines.size(), 7u) << every.out;
-    EXPECT_EQ(lines[3], "Beacon 3: not to RF, every 60 min to APRS-IS");
-    EXPECT_EQ(lines[4],
-              "SP5ABC-3>APQK04:@020304z5221.60N/01653.63E-020304 12.5 5221.60N 01653.63E <x> <la");
+    ASSERT_EQ(lines.size(), 9u) << every.out;
+    EXPECT_EQ(lines[4], "Beacon 3: not to RF, every 60 min to APRS-IS");
     EXPECT_EQ(lines[5],
+              "SP5ABC-3>APQK04:@020304z5221.60N/01653.63E-020304 12.5 5221.60N 01653.63E <x> <la");
+    EXPECT_EQ(lines[6], "Symbol: /- House (VHF)");
+    EXPECT_EQ(lines[7],
               "warning: Beacons / Message (empty fields are ignored) (Beacon3_msg): \"<x>\" is not "
               "a special string of the card: it goes on the air as typed");
-    EXPECT_EQ(lines[6],
+    EXPECT_EQ(lines[8],
               "warning: Beacons / Message (empty fields are ignored) (Beacon3_msg): \"<la\" is not "
               "a special string of the card: it goes on the air as typed");
 }
