@@ -28,10 +28,36 @@ struct Subcommand {
     CLI::App* app;
 };
 
+void addNewStationOptions(CLI::App& sub, Arguments& given) {
+    addValueOption(sub, "call", "--call", "CALL[-SSID]", "the station's callsign", given);
+    addValueOption(sub, "ssid", "--ssid", "N", "the station's SSID, 0 to 15", given);
+    addValueOption(sub, "role", "--role", "ROLE[,ROLE...]",
+                   "fill-in-digi, wide-digi, igate, igate-tx, weather", given);
+    addValueOption(sub, "position", "--position", "POSITION",
+                   "decimal degrees, degrees and minutes (and seconds), the APRS fields or a "
+                   "Maidenhead locator",
+                   given);
+    addValueOption(sub, "symbol", "--symbol", "SYMBOL",
+                   "the beacon's symbol by name (igate, digi, house, wx, ...) or its two "
+                   "characters (the roles' own when not given)",
+                   given);
+    addValueOption(sub, "server", "--server", "HOST", "the APRS-IS server", given);
+    addValueOption(sub, "comment", "--comment", "TEXT", "the beacon's comment", given);
+    addValueOption(sub, "www-password", "--www-password", "P",
+                   "the web administration password (made up when not given)", given);
+    addValueOption(sub, "telnet-password", "--telnet-password", "P",
+                   "the Telnet administration password (made up when not given)", given);
+    addFlagOption(sub, "force", "replace an existing file", given);
+}
+
 void addCommandOptions(CLI::App& sub, const Command& command, Arguments& given) {
-    sub.add_option("arguments", given.positional, std::string(command.usage))
-        ->type_name("")
-        ->expected(0, -1);
+    if (command.options & kNumberArguments) {
+        sub.allow_extras();  // taken from remaining() in their order after parsing
+    } else {
+        sub.add_option("arguments", given.positional, std::string(command.usage))
+            ->type_name("")
+            ->expected(0, -1);
+    }
     if (command.options & kOutputOption) {
         addValueOption(sub, "o", "-o,--output", "FILE", "the file to write", given);
     }
@@ -48,6 +74,9 @@ void addCommandOptions(CLI::App& sub, const Command& command, Arguments& given) 
     if (command.options & kVoltOption) {
         addValueOption(sub, "volt", "--volt", "V",
                        "put this measured voltage in for <volt> (13.8 when not given)", given);
+    }
+    if (command.options & kNewStationOptions) {
+        addNewStationOptions(sub, given);
     }
     if (command.options & kDeviceOptions) {
         addDeviceOptions(sub, given);
@@ -130,6 +159,9 @@ int runCommandLine(int argc, char** argv) {
             continue;
         }
         const Command& command = *sub.command;
+        if (command.options & kNumberArguments) {
+            given.positional = sub.app->remaining();
+        }
         try {
             for (const auto& [name, value] : before.options) {
                 if (!(command.options & kDeviceOptions)) {

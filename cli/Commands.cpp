@@ -7,6 +7,17 @@ namespace {
 const Command kCommands[] = {
     {"defaults", "-o FILE.cfg", "save the start-up settings as a configuration file", runDefaults,
      kOutputOption},
+    {"new",
+     "-o FILE.cfg --call CALL[-SSID] --role ROLE[,ROLE...] --position POSITION [--ssid N] "
+     "[--symbol SYMBOL] [--server HOST] [--comment TEXT] [--www-password P] "
+     "[--telnet-password P] [--force]",
+     "save a new station's settings from a few answers (roles: fill-in-digi, wide-digi, igate, "
+     "igate-tx, weather)",
+     runNew, kOutputOption | kNewStationOptions},
+    {"position", "TEXT...",
+     "show a position (decimal degrees, degrees and minutes, the APRS fields, a locator) in "
+     "every form",
+     runPosition, kNumberArguments},
     {"check", "SOURCE [--strict] [--json] [--simulate DIR [--sim-fault KIND:PAGE]]",
      "check the settings as a write would, then the station's advice (exit 1 for a failed check, "
      "and with --strict for a warning)",

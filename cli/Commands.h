@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "advice/Position.h"
 #include "cli/Arguments.h"
 
 namespace korvex::cli {
@@ -19,6 +20,8 @@ enum CommandOption : unsigned {
     kTextOption = 1u << 5,          // --text
     kStrictOption = 1u << 6,        // --strict
     kVoltOption = 1u << 7,          // --volt V
+    kNewStationOptions = 1u << 8,   // --call, --ssid, --role, --position, --symbol, ... --force
+    kNumberArguments = 1u << 9,     // arguments such as "-33.9" are arguments, not options
 };
 
 struct Command {
@@ -46,5 +49,11 @@ int runDiff(const Arguments& arguments);
 int runGet(const Arguments& arguments);
 int runSet(const Arguments& arguments);
 int runSettings(const Arguments& arguments);
+int runNew(const Arguments& arguments);
+int runPosition(const Arguments& arguments);
+
+// A position argument read by readPosition, its refusal in UTF-8. Latin-1 where it fits; else as
+// given, since the reader takes the UTF-8 signs of minutes and seconds that Latin-1 lacks.
+PositionReading readPositionArgument(std::string_view utf8);
 
 }  // namespace korvex::cli
