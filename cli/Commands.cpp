@@ -18,6 +18,8 @@ const Command kCommands[] = {
      "show a position (decimal degrees, degrees and minutes, the APRS fields, a locator) in "
      "every form",
      runPosition, kNumberArguments},
+    {"symbols", "", "list the APRS symbols that --symbol takes by name, with their characters",
+     runSymbols},
     {"check", "SOURCE [--strict] [--json] [--simulate DIR [--sim-fault KIND:PAGE]]",
      "check the settings as a write would, then the station's advice (exit 1 for a failed check, "
      "and with --strict for a warning)",

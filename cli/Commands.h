@@ -51,6 +51,7 @@ int runSet(const Arguments& arguments);
 int runSettings(const Arguments& arguments);
 int runNew(const Arguments& arguments);
 int runPosition(const Arguments& arguments);
+int runSymbols(const Arguments& arguments);
 
 // A position argument read by readPosition, its refusal in UTF-8. Latin-1 where it fits; else as
 // given, since the reader takes the UTF-8 signs of minutes and seconds that Latin-1 lacks.
