@@ -6,7 +6,6 @@
 #include "advice/Position.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -52,8 +51,17 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// ASCII only, whatever the locale.
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 char upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 std::string quoted(std::string_view text) {
@@ -296,9 +304,8 @@ std::optional<double> coordinateValue(const Coordinate& coordinate, bool latitud
 }
 
 bool looksLikeLocator(std::string_view text) {
-    return text.size() >= 3 && text.find(' ') == std::string_view::npos &&
-           std::isalpha(static_cast<unsigned char>(text[0])) &&
-           std::isalpha(static_cast<unsigned char>(text[1])) && isDigit(text[2]);
+    return text.size() >= 3 && text.find(' ') == std::string_view::npos && isLetter(text[0]) &&
+           isLetter(text[1]) && isDigit(text[2]);
 }
 
 PositionReading readLocator(std::string_view text) {
@@ -316,9 +323,7 @@ PositionReading readLocator(std::string_view text) {
         int index[2];
         for (int i = 0; i < 2; ++i) {
             const char c = text[pair * 2 + static_cast<size_t>(i)];
-            const char normal = cells.first == '0'   ? c
-                                : cells.first == 'A' ? upper(c)
-                                                     : static_cast<char>(std::tolower(c));
+            const char normal = cells.first == '0' ? c : cells.first == 'A' ? upper(c) : lower(c);
             index[i] = normal - cells.first;
             if (index[i] < 0 || index[i] >= cells.count) {
                 const char lastOne = static_cast<char>(cells.first + cells.count - 1);
