@@ -10,6 +10,7 @@
 #include "advice/Position.h"
 #include "advice/Symbols.h"
 #include "image/FieldEncodings.h"
+#include "settings/Catalogue.h"
 #include "settings/StartupState.h"
 
 namespace korvex {
@@ -273,6 +274,22 @@ NewStation newStation(const NewStationAnswers& answers, const Clock& clock,
         s.setText(name, value);
     }
     return result;
+}
+
+void applyNewStation(const NewStation& station, Settings& settings) {
+    for (const SettingDef& def : catalogue()) {
+        switch (def.kind) {
+            case SettingKind::Edit:
+                settings.setText(def.name, station.settings.text(def.name));
+                break;
+            case SettingKind::Choice:
+                settings.setIndex(def.name, station.settings.index(def.name));
+                break;
+            case SettingKind::Check:
+                settings.setChecked(def.name, station.settings.checked(def.name));
+                break;
+        }
+    }
 }
 
 }  // namespace korvex

@@ -60,4 +60,7 @@ inline constexpr size_t kAdminPasswordMax = 12;
 NewStation newStation(const NewStationAnswers& answers, const Clock& clock,
                       const std::function<unsigned()>& random);
 
+// Puts every setting of a station made into `settings` (the window's), in catalogue order.
+void applyNewStation(const NewStation& station, Settings& settings);
+
 }  // namespace korvex

@@ -1,7 +1,9 @@
 #include "app/controls/SettingsTabs.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -32,6 +34,34 @@ QLabel* note(const QString& text, QWidget* parent) {
 QPushButton* button(const char* objectName, const QString& text, QWidget* parent) {
     auto* pushButton = new QPushButton(text, parent);
     pushButton->setObjectName(QString::fromLatin1(objectName));
+    return pushButton;
+}
+
+// A button right of a field, in the field's own cell: the field keeps its place and width and
+// the button takes its height, so nothing else on the page moves.
+QPushButton* buttonBeside(QWidget& page, const char* field, const char* objectName,
+                          const QString& text) {
+    auto* edit = page.findChild<QLineEdit*>(QString::fromLatin1(field));
+    QWidget* holder = edit->parentWidget();
+    auto* grid = static_cast<QGridLayout*>(holder->layout());
+    const int index = grid->indexOf(edit);
+    const Qt::Alignment alignment = grid->itemAt(index)->alignment();
+    int row = 0;
+    int column = 0;
+    int rows = 0;
+    int columns = 0;
+    grid->getItemPosition(index, &row, &column, &rows, &columns);
+    grid->removeWidget(edit);
+    auto* cell = new QWidget(holder);
+    auto* line = new QHBoxLayout(cell);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(4);
+    line->addWidget(edit);
+    QPushButton* pushButton = button(objectName, text, cell);
+    // As high as the field, which alone decides the row's height.
+    pushButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    line->addWidget(pushButton);
+    grid->addWidget(cell, row, column, rows, columns, alignment);
     return pushButton;
 }
 
@@ -133,11 +163,17 @@ QWidget* wundergroundPage() {
 
 SettingsTabButtons buildSettingsTabs(QTabWidget& pageControl) {
     SettingsTabButtons buttons;
-    pageControl.addTab(plainPage("Radio", 2), QStringLiteral("Radio"));
+    QWidget* radio = plainPage("Radio", 2);
+    buttons.position =
+        buttonBeside(*radio, "Latitude", "PositionButton", QStringLiteral("Positio&n..."));
+    pageControl.addTab(radio, QStringLiteral("Radio"));
     pageControl.addTab(digipeaterPage(), QStringLiteral("Digipeater"));
     pageControl.addTab(beaconsPage(buttons), QStringLiteral("Beacons"));
     pageControl.addTab(plainPage("Network", 1), QStringLiteral("Network"));
-    pageControl.addTab(plainPage("APRS-IS", 1), QStringLiteral("APRS-IS"));
+    QWidget* aprsis = plainPage("APRS-IS", 1);
+    buttons.passcode =
+        buttonBeside(*aprsis, "Aprsis_pass", "PasscodeButton", QStringLiteral("&Compute"));
+    pageControl.addTab(aprsis, QStringLiteral("APRS-IS"));
     pageControl.addTab(igatePage(buttons), QStringLiteral("I-Gate"));
     pageControl.addTab(plainPage("Weather", 1), QStringLiteral("Weather"));
     pageControl.addTab(timePage(), QStringLiteral("RTC/NTP time"));

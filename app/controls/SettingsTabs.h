@@ -13,6 +13,8 @@ namespace korvex::app {
 struct SettingsTabButtons {
     QPushButton* specialStrings = nullptr;  // Button11, "Beacons"
     QPushButton* filterSetup = nullptr;     // Button21, "I-Gate"
+    QPushButton* position = nullptr;        // PositionButton, "Radio", beside Latitude
+    QPushButton* passcode = nullptr;        // PasscodeButton, "APRS-IS", beside Passcode
     QList<QPushButton*> analogPresets;      // Button6..Button10, analog channels 1..5
     QList<QPushButton*> digitalPresets;     // Button13..Button20, digital channels 1..8
 };

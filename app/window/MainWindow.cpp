@@ -17,11 +17,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "advice/Passcode.h"
 #include "app/controls/CompactTabStyle.h"
 #include "app/controls/SettingControl.h"
 #include "app/controls/WidgetSettings.h"
 #include "app/dialogs/FilterDialog.h"
 #include "app/dialogs/SpecialStringsDialog.h"
+#include "app/newstation/PositionDialog.h"
 #include "app/seams/DeviceAccess.h"
 #include "app/seams/Latin1.h"
 #include "app/seams/WidgetFeedback.h"
@@ -169,6 +171,7 @@ MainWindow::MainWindow(MainWindowServices services)
                             saveToFileButton_, readFromFileButton_, remoteUpdateButton_};
     menuServices.showSetting = [this](std::string_view name) { showSetting(name); };
     menuServices.clock = services_.clock;
+    menuServices.mayDiscardChanges = [this] { return mayDiscardChanges(); };
     menus_ = new WindowMenus(std::move(menuServices));
     frame->setMenuBar(&menus_->menuBar());
     deviceIndicator_ = new DeviceIndicator(services_.device->provider(), this);
@@ -191,6 +194,10 @@ MainWindow::MainWindow(MainWindowServices services)
 }
 
 MainWindow::~MainWindow() = default;
+
+PositionDialog* MainWindow::positionDialog() const {
+    return position_;
+}
 
 void MainWindow::buildActionGroups() {
     // Each with its underlined letter, none alike in the window (the menu bar has F, D and H).
@@ -263,6 +270,19 @@ void MainWindow::connectButtons() {
             [this] { services_.showDialog(*specialStrings_); });
     connect(tabButtons_.filterSetup, &QPushButton::clicked, this,
             [this] { services_.showDialog(*filter_); });
+    connect(tabButtons_.position, &QPushButton::clicked, this, [this] {
+        delete position_;
+        position_ = new PositionDialog(*settings_, this);
+        services_.showDialog(*position_);
+    });
+    // The passcode of the login as it stands, or of the station's callsign when it is empty.
+    connect(tabButtons_.passcode, &QPushButton::clicked, this, [this] {
+        std::string login = settings_->text("Aprsis_user");
+        if (login.empty()) {
+            login = settings_->text("Callsign");
+        }
+        settings_->setText("Aprsis_pass", std::to_string(aprsisPasscode(login)));
+    });
 
     for (int channel = 1; channel <= tabButtons_.analogPresets.size(); ++channel) {
         connect(tabButtons_.analogPresets[channel - 1], &QPushButton::clicked, this,

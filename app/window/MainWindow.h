@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QPair>
+#include <QPointer>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -28,6 +29,7 @@ class DeviceAccess;
 class DeviceIndicator;
 class FilterDialog;
 class MessageBoxes;
+class PositionDialog;
 class SpecialStringsDialog;
 class WidgetFeedback;
 class WidgetSettings;
@@ -44,6 +46,8 @@ class MainWindow final : public QWidget {
     ConfiguratorActions& actions() { return *actions_; }
     SpecialStringsDialog& specialStringsDialog() { return *specialStrings_; }
     FilterDialog& filterDialog() { return *filter_; }
+    // The "Position..." dialog last opened; nullptr before.
+    PositionDialog* positionDialog() const;
     QTabWidget& pageControl() { return *pageControl_; }
     QPlainTextEdit& logPane() { return *logPane_; }
     QProgressBar& progressBar() { return *progressBar_; }
@@ -98,6 +102,7 @@ class MainWindow final : public QWidget {
     QProgressBar* progressBar_ = nullptr;
     SpecialStringsDialog* specialStrings_ = nullptr;
     FilterDialog* filter_ = nullptr;
+    QPointer<PositionDialog> position_;
 
     std::unique_ptr<WidgetSettings> settings_;
     std::unique_ptr<WidgetFeedback> feedback_;

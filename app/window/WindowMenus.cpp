@@ -16,6 +16,7 @@
 #include "app/dialogs/CompareDialog.h"
 #include "app/dialogs/StationCheckDialog.h"
 #include "app/dialogs/UsbAccessHelp.h"
+#include "app/newstation/NewStationWizard.h"
 #include "app/seams/DeviceAccess.h"
 #include "app/seams/Latin1.h"
 #include "app/seams/MessageBoxes.h"
@@ -23,6 +24,7 @@
 #include "device/HidapiVersion.h"
 #include "files/ConfigFile.h"
 #include "image/StoredForm.h"
+#include "newstation/NewStation.h"
 #include "settings/ProgramFolders.h"
 #include "settings/SettingsStore.h"
 #include "settings/Version.h"
@@ -73,6 +75,10 @@ CompareDialog* WindowMenus::compareDialog() const {
     return compare_.data();
 }
 
+NewStationWizard* WindowMenus::newStationWizard() const {
+    return newStation_;
+}
+
 StationCheckDialog* WindowMenus::stationCheckDialog() const {
     return stationCheck_.data();
 }
@@ -111,6 +117,9 @@ QAction* WindowMenus::addButtonEntry(QMenu& menu, const QString& text, QPushButt
 void WindowMenus::buildFileMenu() {
     QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
     const WindowButtons& buttons = services_.buttons;
+    connect(file->addAction(QStringLiteral("&New station...")), &QAction::triggered, this,
+            [this] { services_.run([this] { newStation(); }); });
+    file->addSeparator();
     addButtonEntry(*file, QStringLiteral("Read fr&om file"), buttons.readFromFile,
                    QKeySequence(Qt::CTRL | Qt::Key_O));
     addButtonEntry(*file, QStringLiteral("&Save to file"), buttons.saveToFile,
@@ -258,6 +267,40 @@ void WindowMenus::compareWithFile() {
         });
     });
     services_.showDialog(*compare_);
+}
+
+void WindowMenus::newStation() {
+    if (services_.mayDiscardChanges && !services_.mayDiscardChanges()) {
+        return;
+    }
+    delete newStation_;
+    newStation_ = new NewStationWizard(*services_.clock, services_.window);
+    connect(newStation_, &QDialog::accepted, this,
+            [this] { services_.run([this] { applyNewStation(); }); });
+    services_.showDialog(*newStation_);
+}
+
+void WindowMenus::applyNewStation() {
+    const NewStation& station = newStation_->station();
+    korvex::applyNewStation(station, *services_.settings);
+    services_.actions->noteSettingsLoaded();
+    const Settings& settings = *services_.settings;
+    services_.feedback->log("New station: " + settings.text("Aprsis_user") + " at " +
+                            settings.text("Latitude") + " " + settings.text("Longitude") +
+                            ", not yet written to the device");
+    services_.actions->logStationCheck();
+    if (!station.madePasswords.empty()) {
+        QString text = QStringLiteral(
+            "The station's administration passwords were made up; note them before the settings "
+            "go to the device:\n");
+        for (const auto& [name, password] : station.madePasswords) {
+            text +=
+                QLatin1Char('\n') +
+                (name == "www_password" ? QStringLiteral("WWW: ") : QStringLiteral("Telnet: ")) +
+                fromLatin1(password);
+        }
+        services_.boxes->show(BoxIcon::Information, QStringLiteral("New station"), text);
+    }
 }
 
 void WindowMenus::checkStation() {

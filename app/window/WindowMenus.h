@@ -1,8 +1,8 @@
 #pragma once
-// The window's menu bar: File (the file actions of the top row, compare with a .cfg, Quit),
-// Device (the device actions of the top row; verify, backup and the question before "Write
-// config", remembered between runs; the USB trace; the backups folder; the station check) and
-// Help. An entry of an action presses its button and follows the buttons' enabled state. Every
+// The window's menu bar: File (a new station, the file actions of the top row, compare with a
+// .cfg, Quit), Device (the device actions of the top row; verify, backup and the question before
+// "Write config", remembered between runs; the USB trace; the backups folder; the station check)
+// and Help. An entry of an action presses its button and follows the buttons' enabled state. Every
 // entry has its underlined letter, none alike within a menu; Ctrl+O, Ctrl+S and Ctrl+Q are the
 // only shortcuts, and none of them writes to the device.
 
@@ -36,6 +36,7 @@ class Settings;
 namespace korvex::app {
 
 class CompareDialog;
+class NewStationWizard;
 class ConfiguratorActions;
 class StationCheckDialog;
 class DeviceAccess;
@@ -71,6 +72,8 @@ struct WindowMenusServices {
     // Leads to a setting's field, as a failed check does.
     std::function<void(std::string_view)> showSetting;
     const Clock* clock = nullptr;
+    // Asks before unsaved settings are replaced, as "Read from file" does; true to go on.
+    std::function<bool()> mayDiscardChanges;
 };
 
 class WindowMenus final : public QObject {
@@ -85,6 +88,7 @@ class WindowMenus final : public QObject {
     QAction* action(const QString& text) const;
     CompareDialog* compareDialog() const;
     StationCheckDialog* stationCheckDialog() const;
+    NewStationWizard* newStationWizard() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,6 +104,8 @@ class WindowMenus final : public QObject {
     void applyWriteSafety();
     void recordTrace(bool on);
     void compareWithFile();
+    void newStation();
+    void applyNewStation();
     void checkStation();
     void showUsbAccess();
     void showAbout();
@@ -118,6 +124,7 @@ class WindowMenus final : public QObject {
     std::unique_ptr<TraceRecorder> traceRecorder_;
     QPointer<CompareDialog> compare_;
     QPointer<StationCheckDialog> stationCheck_;
+    QPointer<NewStationWizard> newStation_;
 };
 
 }  // namespace korvex::app
