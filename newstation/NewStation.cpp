@@ -84,6 +84,9 @@ NewStation newStation(const NewStationAnswers& answers, const Clock& clock,
     const std::string given = upperCased(answers.call);
     const size_t dash = given.find('-');
     const std::string call = given.substr(0, dash);
+    if (call == "NOCALL" || call == "N0CALL") {
+        return refused("call", call + " is a placeholder, not a callsign");
+    }
     if (call.empty() || call.size() > kCallMax ||
         !std::all_of(call.begin(), call.end(), [](char c) { return isLetter(c) || isDigit(c); }) ||
         std::none_of(call.begin(), call.end(), isDigit) ||
@@ -91,9 +94,6 @@ NewStation newStation(const NewStationAnswers& answers, const Clock& clock,
         return refused("call", quoted(given) +
                                    " is no callsign: 1 to 6 letters and digits with at least one "
                                    "of each, and an optional -SSID");
-    }
-    if (call == "NOCALL" || call == "N0CALL") {
-        return refused("call", call + " is a placeholder, not a callsign");
     }
     int ssid = 0;
     if (dash != std::string::npos) {

@@ -101,6 +101,9 @@ StationCheckDialog::StationCheckDialog(const StationCheck& check,
         lines << fromLatin1(beaconHeading(beacon));
         lines << (beacon.packet.empty() ? QStringLiteral("  (the text is empty: never sent)")
                                         : QStringLiteral("  ") + fromLatin1(beacon.packet));
+        if (const std::string symbol = symbolLine(beacon); !symbol.empty()) {
+            lines << QStringLiteral("  ") + fromLatin1(symbol);
+        }
     }
     if (lines.isEmpty()) {
         lines << QStringLiteral("No beacon has a rate above 0.");

@@ -27,6 +27,8 @@ NewStationWizard::NewStationWizard(const Clock& clock, QWidget* parent)
           static_cast<QWizardPage*>(network_)}) {
         addPage(page);
     }
+    // Wide enough for the roles' lines on one line each.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 90);
 }
 
 std::optional<NewStationRefusal> NewStationWizard::make() {

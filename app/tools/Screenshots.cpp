@@ -1,10 +1,11 @@
 // korvex-screenshots: renders every page of the main window, every inner telemetry page, both
-// dialogs, the splash picture and the station check of the start-up settings into PNG files,
-// offscreen, for looking at the layout. With
+// dialogs, the splash picture, the station check of the start-up settings, the position dialog
+// and the new station wizard's pages into PNG files, offscreen, for looking at the layout. With
 // --icon FILE SIZE it writes the application icon instead.
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <cstdio>
@@ -13,6 +14,9 @@
 #include "app/dialogs/FilterDialog.h"
 #include "app/dialogs/SpecialStringsDialog.h"
 #include "app/dialogs/StationCheckDialog.h"
+#include "app/newstation/NewStationWizard.h"
+#include "app/newstation/PositionDialog.h"
+#include "app/newstation/PositionForms.h"
 #include "app/seams/DeviceAccess.h"
 #include "app/window/MainWindow.h"
 #include "app/window/Pictures.h"
@@ -108,5 +112,26 @@ int main(int argc, char** argv) {
     check.show();
     QApplication::processEvents();
     ok = save(check.grab(), folder, fileNameOf(number++, QStringLiteral("station check"))) && ok;
+    check.hide();
+
+    korvex::app::PositionDialog position(window.settings(), &window);
+    position.forms().input().setText(QStringLiteral("52 21.6N 16 53.6E"));
+    position.show();
+    QApplication::processEvents();
+    ok = save(position.grab(), folder, fileNameOf(number++, QStringLiteral("position"))) && ok;
+    position.hide();
+
+    korvex::app::NewStationWizard wizard(clock, &window);
+    wizard.show();
+    // Each page as it opens, empty: started on it, so that nothing is checked on the way.
+    for (const int page : wizard.pageIds()) {
+        wizard.setStartId(page);
+        wizard.restart();
+        QApplication::processEvents();
+        ok = save(wizard.grab(), folder,
+                  fileNameOf(number++,
+                             QStringLiteral("new station ") + wizard.currentPage()->title())) &&
+             ok;
+    }
     return ok ? 0 : 1;
 }

@@ -28,9 +28,9 @@ namespace {
 const QString kFoundLine = QStringLiteral("Korvex Mini found, vid: Vid_0483, pid: A04B");
 // The station check's line for the start-up settings, and for them with a callsign of its own.
 const QString kStartupCheckLine =
-    QStringLiteral("Station check: 8 warnings, 0 notes (Device > Check station...)");
+    QStringLiteral("Station check: 9 warnings, 0 notes (Device > Check station...)");
 const QString kCallsignCheckLine =
-    QStringLiteral("Station check: 7 warnings, 0 notes (Device > Check station...)");
+    QStringLiteral("Station check: 8 warnings, 0 notes (Device > Check station...)");
 
 // "PREFIX1/TOTAL" up to "PREFIXcount/TOTAL".
 QStringList pageLines(const char* prefix, int count, int total = 0) {

@@ -180,7 +180,7 @@ class FileActionsTest : public QObject {
         const QString path = QString::fromStdString(file.string());
         QCOMPARE(rig.logLines(),
                  (QStringList{"Configuration saved to " + path, "Configuration loaded from " + path,
-                              "Station check: 8 warnings, 0 notes (Device > Check station...)"}));
+                              "Station check: 9 warnings, 0 notes (Device > Check station...)"}));
         QCOMPARE(rig.boxes.boxes.size(), size_t{1});  // the refusal of other.cfg
     }
 };

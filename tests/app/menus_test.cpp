@@ -33,7 +33,7 @@ namespace {
 
 // The station check's line before each write of these settings (a callsign of their own).
 const QString kCheckLine =
-    QStringLiteral("Station check: 7 warnings, 0 notes (Device > Check station...)");
+    QStringLiteral("Station check: 8 warnings, 0 notes (Device > Check station...)");
 
 QAction& entry(WindowRig& rig, const char* text) {
     QAction* found = rig.window().menus().action(QString::fromLatin1(text));
@@ -169,8 +169,9 @@ class MenusTest : public QObject {
             }
             expectOwnLetters(entries, title->text());
         }
-        for (const char* button : {"Button4", "Button5", "Button3", "Button1", "Button2",
-                                   "Button12", "Button11", "Button21"}) {
+        for (const char* button :
+             {"Button4", "Button5", "Button3", "Button1", "Button2", "Button12", "Button11",
+              "Button21", "PositionButton", "PasscodeButton"}) {
             window << rig.button(button).text();
         }
         expectOwnLetters(window, QStringLiteral("main window"));

@@ -22,7 +22,7 @@ using korvex::testing::WindowRig;
 namespace {
 
 const QString kStartupLine =
-    QStringLiteral("Station check: 8 warnings, 0 notes (Device > Check station...)");
+    QStringLiteral("Station check: 9 warnings, 0 notes (Device > Check station...)");
 
 korvex::app::StationCheckDialog& openCheck(WindowRig& rig) {
     rig.window().menus().action(QStringLiteral("Check station..."))->trigger();
@@ -52,14 +52,15 @@ class StationCheckTest : public QObject {
     void listsTheAdviceAndTheBeaconsAndShowLeadsToTheField() {
         WindowRig rig;
         auto& dialog = openCheck(rig);
-        QCOMPARE(dialog.list().rowCount(), 8);
+        QCOMPARE(dialog.list().rowCount(), 9);
         QCOMPARE(dialog.list().item(0, 0)->text(), QStringLiteral("Radio / Callsign"));
         QVERIFY(dialog.list().item(0, 1)->toolTip().contains(
             QStringLiteral("APRS Protocol Reference 1.0.1")));
         QCOMPARE(dialog.beaconLines().toPlainText(),
                  QStringLiteral("Beacon 1: every 5 min to RF, every 5 min to APRS-IS\n"
                                 "  NOCALL>APQK04,WIDE2-2:@170905z5221.60N/01653.63E-KorvexMini "
-                                "U=13.8V."));
+                                "U=13.8V.\n"
+                                "  Symbol: /- House (VHF)"));
 
         QVERIFY(!dialog.showButton().isEnabled());
         const int rule = rowAt(dialog, QStringLiteral("Digipeater / N<= (Pathn1_higher)"));
@@ -128,6 +129,7 @@ class StationCheckTest : public QObject {
                                           {"telnet_password", "Hill-4tel"}}) {
             rig.settings().setText(name, value);
         }
+        rig.settings().setIndex("Aprsis_packet2rf", 0);  // "No"
         rig.window().logPane().clear();
         rig.button("Button5").click();
         QCOMPARE(rig.logLines().first(),
