@@ -74,8 +74,9 @@ def walk(node, place, found):
     below = children(node)
     tab_lists = [child for child in below if child.getRole() == pyatspi.ROLE_PAGE_TAB_LIST]
     # The pages' stack beside the tab row: its pages are page tabs named like their tabs.
-    pages = [child for child in below if child.getRole() in (pyatspi.ROLE_LAYERED_PANE, pyatspi.ROLE_FILLER)
-             and any(page.getRole() == pyatspi.ROLE_PAGE_TAB for page in children(child))]
+    pages = [child for child in below if child.getRole() == pyatspi.ROLE_LAYERED_PANE or (
+        child.getRole() == pyatspi.ROLE_FILLER
+        and any(page.getRole() == pyatspi.ROLE_PAGE_TAB for page in children(child)))]
     if tab_lists and pages:
         names = [tab.name for tab in children(tab_lists[0])]
         for child in below:
