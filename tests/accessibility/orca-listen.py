@@ -155,7 +155,9 @@ def main():
                            env=environment))
         time.sleep(1)
         group.append(start(["openbox"], env=environment))
-        group.append(start(["orca", "-u", os.path.join(WORK, "orca")]
+        # Through Python, so that Orca's check for another Orca of this user (pgrep -x orca) sees
+        # neither this one nor is seen by one that another session runs.
+        group.append(start([sys.executable, shutil.which("orca"), "-u", os.path.join(WORK, "orca")]
                            + (["--debug-file", os.path.join(WORK, "orca-debug.txt")]
                               if os.environ.get("KORVEX_ORCA_DEBUG") else []),
                            "orca.txt", env=environment))
