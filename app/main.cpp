@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "app/accessibility/AccessibleControls.h"
+#include "app/accessibility/SpeechEvents.h"
 #include "app/seams/Latin1.h"
 #include "app/seams/ParentConsole.h"
 #include "app/seams/QtMessageBoxes.h"
@@ -16,6 +18,8 @@ int main(int argc, char** argv) {
         return *answered;
     }
     QApplication application(argc, argv);
+    korvex::app::installAccessibleControls();
+    korvex::app::installSpeechEvents();
     QApplication::setApplicationName(korvex::app::fromLatin1(korvex::kApplicationName));
     // Where QSettings keeps the Device menu's toggles: ~/.config/korvex-mini/ (on Windows the
     // registry, HKEY_CURRENT_USER\Software\korvex-mini).

@@ -5,7 +5,7 @@ set -eu
 packages="build-essential cmake ninja-build pkgconf qt6-base-dev qt6-base-dev-tools libhidapi-dev
 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang-14 libclang-rt-14-dev
 libcli11-dev nlohmann-json3-dev scdoc
-dbus at-spi2-core python3-pyatspi imagemagick
+dbus at-spi2-core python3-pyatspi imagemagick orca speech-dispatcher espeak-ng openbox xdotool
 dpkg-dev file lintian appstream desktop-file-utils debootstrap wget
 qemu-system-x86 linux-image-amd64 busybox-static cpio"
 missing=""

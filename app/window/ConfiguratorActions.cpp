@@ -127,8 +127,8 @@ void ConfiguratorActions::logStationCheck() {
     }
 }
 
-void ConfiguratorActions::uploadFirmware() {
-    UploadFirmware(device_.link(), *firmware_, feedback_, *chooser_, programFolder_);
+bool ConfiguratorActions::uploadFirmware() {
+    return UploadFirmware(device_.link(), *firmware_, feedback_, *chooser_, programFolder_);
 }
 
 std::optional<std::filesystem::path> ConfiguratorActions::saveToFile() {

@@ -39,7 +39,8 @@ class ConfiguratorActions {
     // True when every page was written ("Eeprom write success"). Once the checks of the write
     // have passed, and before the device is opened, the station check's line is logged.
     bool writeConfig();
-    void uploadFirmware();
+    // True when the firmware was sent whole ("Firmware upgrade success").
+    bool uploadFirmware();
     // The file saved or loaded; nullopt when cancelled, refused or failed.
     std::optional<std::filesystem::path> saveToFile();
     std::optional<std::filesystem::path> readFromFile();

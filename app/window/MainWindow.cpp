@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "advice/Passcode.h"
+#include "app/accessibility/ActionAnnouncer.h"
 #include "app/controls/CompactTabStyle.h"
 #include "app/controls/SettingControl.h"
 #include "app/controls/WidgetSettings.h"
@@ -125,6 +126,7 @@ MainWindow::MainWindow(MainWindowServices services)
     // A caret to read and select the lines from the keyboard, and a frame that shows the focus.
     logPane_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     logPane_->setStyleSheet(QString::fromLatin1(kLogPaneStyle));
+    announcer_ = new ActionAnnouncer(*logPane_, this);
 
     progressBar_ = new QProgressBar(client_);
     progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -225,44 +227,54 @@ void MainWindow::buildActionGroups() {
 void MainWindow::connectButtons() {
     connect(readConfigButton_, &QPushButton::clicked, this, [this] {
         run("Read config", [this] {
-            if (mayDiscardChanges() && actions_->readConfig()) {
-                markUnchanged();
-                actions_->logStationCheck();
+            if (!mayDiscardChanges() || !actions_->readConfig()) {
+                return false;
             }
+            markUnchanged();
+            actions_->logStationCheck();
+            return true;
         });
     });
     connect(writeConfigButton_, &QPushButton::clicked, this, [this] {
         run("Write config", [this] {
-            if (actions_->writeConfig()) {
-                markUnchanged();
+            if (!actions_->writeConfig()) {
+                return false;
             }
+            markUnchanged();
+            return true;
         });
     });
     connect(uploadFirmwareButton_, &QPushButton::clicked, this,
-            [this] { run("Upload firmware", [this] { actions_->uploadFirmware(); }); });
+            [this] { run("Upload firmware", [this] { return actions_->uploadFirmware(); }); });
     connect(saveToFileButton_, &QPushButton::clicked, this,
-            [this] { run("Save to file", [this] { saveToFile(); }); });
+            [this] { run("Save to file", [this] { return saveToFile(); }); });
     connect(readFromFileButton_, &QPushButton::clicked, this, [this] {
         run("Read from file", [this] {
             if (!mayDiscardChanges()) {
-                return;
+                return false;
             }
-            if (const auto file = actions_->readFromFile()) {
-                feedback_->logLine(
-                    QStringLiteral("Configuration loaded from %1").arg(shownPath(*file)));
-                markUnchanged();
-                actions_->logStationCheck();
+            const auto file = actions_->readFromFile();
+            if (!file) {
+                return false;
             }
+            feedback_->logLine(
+                QStringLiteral("Configuration loaded from %1").arg(shownPath(*file)));
+            markUnchanged();
+            actions_->logStationCheck();
+            return true;
         });
     });
     connect(remoteUpdateButton_, &QPushButton::clicked, this, [this] {
         run("Build remote update file", [this] {
-            if (const auto written = actions_->buildRemoteUpdateFile()) {
-                feedback_->logLine(
-                    QStringLiteral("Remote update file written to %1 (%2 bytes of firmware)")
-                        .arg(shownPath(written->file))
-                        .arg(written->firmwareBytes));
+            const auto written = actions_->buildRemoteUpdateFile();
+            if (!written) {
+                return false;
             }
+            feedback_->logLine(
+                QStringLiteral("Remote update file written to %1 (%2 bytes of firmware)")
+                    .arg(shownPath(written->file))
+                    .arg(written->firmwareBytes));
+            return true;
         });
     });
 
@@ -349,9 +361,12 @@ void MainWindow::stepPage(int step) {
     }
 }
 
-void MainWindow::run(const char* name, const std::function<void()>& action) {
+void MainWindow::run(const char* name, const std::function<bool()>& action) {
     switchFileAction(QString::fromLatin1(name));
-    runner_->run(action);
+    bool succeeded = false;
+    announcer_->begin(QString::fromLatin1(name));
+    runner_->run([&] { succeeded = action(); });
+    announcer_->end(succeeded);
     if (const auto refused = feedback_->takeRefusedSetting()) {
         showSetting(*refused);
     }

@@ -22,6 +22,7 @@ class QTabWidget;
 
 namespace korvex::app {
 
+class ActionAnnouncer;
 class ActionRunner;
 class ChangeTracker;
 class ConfiguratorActions;
@@ -73,7 +74,8 @@ class MainWindow final : public QWidget {
     QList<QPair<int, int>> pages() const;
     // Runs one button action through the action runner; afterwards the window leads to the
     // setting that the action refused, if any. `name` keeps the action's file dialogs apart.
-    void run(const char* name, const std::function<void()>& action);
+    // Runs a button's action, which returns whether it succeeded, and announces how it ended.
+    void run(const char* name, const std::function<bool()>& action);
     // Shows the tab, inner page or filter dialog of a setting and puts the focus in its field,
     // with its text selected.
     void showSetting(std::string_view name);
@@ -99,6 +101,7 @@ class MainWindow final : public QWidget {
     QTabWidget* pageControl_ = nullptr;
     SettingsTabButtons tabButtons_;
     QPlainTextEdit* logPane_ = nullptr;
+    ActionAnnouncer* announcer_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     SpecialStringsDialog* specialStrings_ = nullptr;
     FilterDialog* filter_ = nullptr;

@@ -73,7 +73,10 @@ def walk(node, place, found):
             return  # its entries are the list's, not controls
     below = children(node)
     tab_lists = [child for child in below if child.getRole() == pyatspi.ROLE_PAGE_TAB_LIST]
-    pages = [child for child in below if child.getRole() == pyatspi.ROLE_LAYERED_PANE]
+    # The pages' stack beside the tab row: its pages are page tabs named like their tabs.
+    pages = [child for child in below if child.getRole() == pyatspi.ROLE_LAYERED_PANE or (
+        child.getRole() == pyatspi.ROLE_FILLER
+        and any(page.getRole() == pyatspi.ROLE_PAGE_TAB for page in children(child)))]
     if tab_lists and pages:
         names = [tab.name for tab in children(tab_lists[0])]
         for child in below:
