@@ -46,5 +46,6 @@ int runDiff(const Arguments& arguments);
 int runGet(const Arguments& arguments);
 int runSet(const Arguments& arguments);
 int runSettings(const Arguments& arguments);
+int runExplain(const Arguments& arguments);
 
 }  // namespace korvex::cli

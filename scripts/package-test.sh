@@ -40,6 +40,15 @@ echo "package: Depends: $(dpkg-deb -f "$deb" Depends)"
 
 # The packaged files themselves, as a desktop and a software centre read them.
 dpkg-deb -x "$deb" "$work/files"
+# The settings reference generated at build time: the HTML page and the manual page.
+reference=usr/share/doc/$package/korvex-settings.html
+if [ -s "$work/files/$reference" ] &&
+    grep -q '<section id="Callsign">' "$work/files/$reference" &&
+    zcat "$work/files/usr/share/man/man5/korvex-settings.5.gz" | grep -q '^\.SH NAME'; then
+    pass "settings reference installed: /$reference, korvex-settings(5)"
+else
+    fail "settings reference: /$reference or /usr/share/man/man5/korvex-settings.5.gz missing"
+fi
 if command -v lintian >/dev/null 2>&1; then
     if lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then
         pass "lintian: no errors, no warnings"
