@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,10 @@
 #include "files/ConfigKeys.h"
 #include "image/Layout.h"
 #include "reference/ReferenceDocument.h"
+#include "reference/ReferenceFile.h"
 #include "reference/SettingSearch.h"
 #include "settings/SettingTexts.h"
+#include "support/TempDir.h"
 
 namespace korvex::testing {
 namespace {
@@ -158,6 +161,23 @@ TEST(SettingSearch, FindsByLabelNameKeyAndHint) {
         }
     }
     EXPECT_EQ(matchCaption(settingDef("Beacon1_txrate_rf")), "Beacons / 1. RF rate [min]:");
+}
+
+// Beside the program first (a build, Windows), then in the installed package's documentation.
+TEST(ReferenceFile, FoundBesideTheProgramOrInTheDocumentation) {
+    const TempDir root;
+    const auto bin = root / "usr/bin";
+    const auto doc = root / "usr/share/doc/korvex-mini-configurator";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(doc);
+    EXPECT_EQ(referenceFilePlaces(bin),
+              (std::vector<std::filesystem::path>{bin / kReferenceFileName,
+                                                  doc / kReferenceFileName}));
+    EXPECT_EQ(findReferenceFile(bin), std::nullopt);
+    std::ofstream(doc / kReferenceFileName) << "<html>";
+    EXPECT_EQ(findReferenceFile(bin), doc / kReferenceFileName);
+    std::ofstream(bin / kReferenceFileName) << "<html>";
+    EXPECT_EQ(findReferenceFile(bin), bin / kReferenceFileName);
 }
 
 }  // namespace
