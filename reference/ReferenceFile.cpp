@@ -7,14 +7,15 @@
 
 namespace korvex {
 
-std::vector<std::filesystem::path> referenceFilePlaces(const std::filesystem::path& programFolder) {
-    return {programFolder / kReferenceFileName, (programFolder.parent_path() / "share" / "doc" /
-                                                 "korvex-mini-configurator" / kReferenceFileName)
-                                                    .lexically_normal()};
+std::vector<std::filesystem::path> documentPlaces(const std::filesystem::path& programFolder,
+                                                  std::string_view fileName) {
+    return {programFolder / fileName,
+            (programFolder.parent_path() / KORVEX_DOC_DIR / fileName).lexically_normal()};
 }
 
-std::optional<std::filesystem::path> findReferenceFile(const std::filesystem::path& programFolder) {
-    for (const std::filesystem::path& place : referenceFilePlaces(programFolder)) {
+std::optional<std::filesystem::path> findDocument(const std::filesystem::path& programFolder,
+                                                  std::string_view fileName) {
+    for (const std::filesystem::path& place : documentPlaces(programFolder, fileName)) {
         std::error_code error;
         if (std::filesystem::is_regular_file(place, error)) {
             return place;

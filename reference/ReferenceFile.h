@@ -1,6 +1,7 @@
 #pragma once
-// Where the program finds the settings reference that the build generated: beside the program
-// (a build, the Windows zip and setup), else in the documentation folder of the installed package.
+// Where the program finds the documents that the build generated (the settings reference, the
+// user guide): beside the program (a build, the Windows zip and setup), else in the documentation
+// folder of the installed package.
 
 #include <filesystem>
 #include <optional>
@@ -10,10 +11,13 @@
 namespace korvex {
 
 inline constexpr std::string_view kReferenceFileName = "korvex-settings.html";
+inline constexpr std::string_view kGuideFileName = "korvex-guide.html";
 
-// The places looked at, in order.
-std::vector<std::filesystem::path> referenceFilePlaces(const std::filesystem::path& programFolder);
-// The first place that holds the reference; nullopt when none does.
-std::optional<std::filesystem::path> findReferenceFile(const std::filesystem::path& programFolder);
+// The places looked at for a document, in order.
+std::vector<std::filesystem::path> documentPlaces(const std::filesystem::path& programFolder,
+                                                  std::string_view fileName);
+// The first place that holds the document; nullopt when none does.
+std::optional<std::filesystem::path> findDocument(const std::filesystem::path& programFolder,
+                                                  std::string_view fileName);
 
 }  // namespace korvex

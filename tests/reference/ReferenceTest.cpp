@@ -170,14 +170,14 @@ TEST(ReferenceFile, FoundBesideTheProgramOrInTheDocumentation) {
     const auto doc = root / "usr/share/doc/korvex-mini-configurator";
     std::filesystem::create_directories(bin);
     std::filesystem::create_directories(doc);
-    EXPECT_EQ(referenceFilePlaces(bin),
-              (std::vector<std::filesystem::path>{bin / kReferenceFileName,
-                                                  doc / kReferenceFileName}));
-    EXPECT_EQ(findReferenceFile(bin), std::nullopt);
+    EXPECT_EQ(
+        documentPlaces(bin, kReferenceFileName),
+        (std::vector<std::filesystem::path>{bin / kReferenceFileName, doc / kReferenceFileName}));
+    EXPECT_EQ(findDocument(bin, kReferenceFileName), std::nullopt);
     std::ofstream(doc / kReferenceFileName) << "<html>";
-    EXPECT_EQ(findReferenceFile(bin), doc / kReferenceFileName);
+    EXPECT_EQ(findDocument(bin, kReferenceFileName), doc / kReferenceFileName);
     std::ofstream(bin / kReferenceFileName) << "<html>";
-    EXPECT_EQ(findReferenceFile(bin), bin / kReferenceFileName);
+    EXPECT_EQ(findDocument(bin, kReferenceFileName), bin / kReferenceFileName);
 }
 
 }  // namespace
