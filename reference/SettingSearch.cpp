@@ -93,7 +93,11 @@ std::vector<const SettingDef*> SettingSearch::find(std::string_view query) const
 }
 
 std::string matchCaption(const SettingDef& def) {
-    return settingPagePlace(def) + " / " + numberedLabel(def);
+    std::string label = numberedLabel(def);
+    while (!label.empty() && (label.back() == ':' || label.back() == ' ')) {
+        label.pop_back();
+    }
+    return settingPagePlace(def) + " / " + label;
 }
 
 }  // namespace korvex

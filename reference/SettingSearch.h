@@ -31,7 +31,8 @@ class SettingSearch {
     std::vector<Searchable> settings_;
 };
 
-// How a list of matches names a setting: "Beacons / 1. RF rate [min]:". Latin-1.
+// How a list names a setting, as `diff` does without the label's colon: "Beacons / 1. RF rate
+// [min]". Latin-1.
 std::string matchCaption(const SettingDef& def);
 
 }  // namespace korvex

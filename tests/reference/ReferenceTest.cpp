@@ -160,7 +160,7 @@ TEST(SettingSearch, FindsByLabelNameKeyAndHint) {
             EXPECT_EQ(found[i]->name, c.first[i]) << c.query;
         }
     }
-    EXPECT_EQ(matchCaption(settingDef("Beacon1_txrate_rf")), "Beacons / 1. RF rate [min]:");
+    EXPECT_EQ(matchCaption(settingDef("Beacon1_txrate_rf")), "Beacons / 1. RF rate [min]");
 }
 
 // Beside the program first (a build, Windows), then in the installed package's documentation.
