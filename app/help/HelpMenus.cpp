@@ -127,7 +127,10 @@ void HelpMenus::findSetting() {
         // Led to once the dialog has closed, so that a field in the filter dialog can open it.
         connect(
             find_, &FindSettingDialog::settingChosen, this,
-            [this](const QString& name) { services_.showSetting(toLatin1(name)); },
+            [this](const QString& name) {
+                services_.window->activateWindow();
+                services_.showSetting(toLatin1(name));
+            },
             Qt::QueuedConnection);
     }
     services_.showDialog(*find_);

@@ -170,11 +170,12 @@ def act_later(role_name, name):
     return subprocess.Popen([sys.executable, "-c", script, role_name, name, APPLICATION])
 
 
-def named(node, name):
-    if node.name == name:
+def field_named(node, name):
+    """The edit field called `name` below `node`."""
+    if kind_of(node) == "edit fields" and node.name == name:
         return node
     for child in children(node):
-        hit = named(child, name)
+        hit = field_named(child, name)
         if hit is not None:
             return hit
     return None
@@ -187,22 +188,32 @@ def find_goes_to_field(program, window):
 
     presser = act_later("menu item", "Find setting...")
     dialog = find_window(program, "Find setting", timeout=10)
-    field = named(dialog, "Find setting")
+    field = field_named(dialog, "Find setting")
     if field is None:
         presser.kill()
         return ['the find dialog has no field called "Find setting"']
     field.queryEditableText().setTextContents("txdelay")
     time.sleep(0.5)
-    named(dialog, "Go to setting").queryAction().doAction(0)
+    find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Go to setting").queryAction().doAction(0)
     presser.wait(timeout=60)
     deadline = time.time() + 10
     while time.time() < deadline:
-        target = named(window, "TX delay in milliseconds")
+        target = field_named(window, "TX delay in milliseconds")
         if target is not None and target.getState().contains(pyatspi.STATE_FOCUSED):
             print('accessibility: Find setting "txdelay" put the focus in "TX delay in milliseconds"')
             return []
         time.sleep(0.3)
-    return ['after Find setting "txdelay", "TX delay in milliseconds" has no focus']
+    focused = [node.name for node in focused_nodes(window)]
+    return [f'after Find setting "txdelay", "TX delay in milliseconds" has no focus ({focused})']
+
+
+def focused_nodes(node):
+    import pyatspi
+
+    found = [node] if node.getState().contains(pyatspi.STATE_FOCUSED) else []
+    for child in children(node):
+        found += focused_nodes(child)
+    return found
 
 
 def log_text(window):

@@ -1,5 +1,6 @@
-// Finding a setting, help on a setting (F1) and undo: the paths a person takes through the
-// Edit and Help menus, against the simulated device with a scripted file chooser.
+// Finding a setting, help on a setting (F1), undo, and long texts kept readable: the paths a
+// person takes through the Edit, View and Help menus, against the simulated device with a
+// scripted file chooser.
 
 #include <QAction>
 #include <QComboBox>
@@ -8,16 +9,21 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QtTest>
 #include <fstream>
 
+#include "app/dialogs/CompareDialog.h"
 #include "app/dialogs/FilterDialog.h"
+#include "app/dialogs/LogWindow.h"
 #include "app/help/FindSettingDialog.h"
 #include "app/help/HelpMenus.h"
 #include "app/help/SettingsHelp.h"
 #include "app/support/WindowRig.h"
+#include "app/window/DeviceIndicator.h"
 #include "app/window/WindowMenus.h"
 #include "files/ConfigFile.h"
 #include "reference/ReferenceFile.h"
@@ -184,6 +190,45 @@ class HelpTest : public QObject {
         QVERIFY(!undo.isEnabled());
         rig.button("Button5").setEnabled(true);
         QVERIFY(undo.isEnabled());
+    }
+
+    // Long texts stay readable: the compare dialog's columns fit its texts (long values wrap
+    // within the screen), the presence text has room for its longest form, the log window
+    // follows the log pane.
+    void longTextsStayReadable() {
+        WindowRig rig;
+        const auto file = rig.programFolder / "long.cfg";
+        korvex::SilentFeedback quiet;
+        rig.settings().setText("Beacon2_msg", std::string(64, 'x'));
+        QVERIFY(korvex::saveConfigFile(rig.settings(), file, quiet));
+        rig.settings().setText("Beacon2_msg", std::string(60, 'y'));
+        rig.chooser.answer(file);
+        entry(rig, "Compare with file...").trigger();
+        auto* compare = rig.window().menus().compareDialog();
+        compare->show();  // recorded, not shown, by the rig: shown here for its layout
+        QVERIFY(QTest::qWaitForWindowExposed(compare));
+        QTableWidget& table = compare->table();
+        int columns = 0;
+        for (int column = 0; column < table.columnCount(); ++column) {
+            columns += table.columnWidth(column);
+        }
+        QVERIFY2(columns <= table.viewport()->width() + 1,
+                 qPrintable(QStringLiteral("%1 > %2").arg(columns).arg(table.viewport()->width())));
+
+        auto& indicator = rig.window().deviceIndicator();
+        for (const char* text :
+             {"Korvex Mini connected", "Korvex Mini not connected", "Korvex Mini: no permission"}) {
+            QVERIFY(indicator.sizeHint().width() >=
+                    indicator.fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
+        }
+
+        entry(rig, "Log window").trigger();
+        auto* log = rig.window().findChild<korvex::app::LogWindow*>();
+        QVERIFY(log && log->isVisible());
+        rig.boxes.answers = {true};     // "Discard changes?": Discard
+        rig.button("Button4").click();  // 192 page lines and more
+        QCOMPARE(log->lines().toPlainText(), rig.window().logPane().toPlainText());
+        QVERIFY(log->lines().document()->blockCount() > 192);
     }
 };
 
