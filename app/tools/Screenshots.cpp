@@ -1,10 +1,12 @@
 // korvex-screenshots: renders every page of the main window, every inner telemetry page, both
-// dialogs, the splash picture and the station check of the start-up settings into PNG files,
+// dialogs, the splash picture, the station check of the start-up settings, the find dialog and
+// the help on a setting into PNG files,
 // offscreen, for looking at the layout. With
 // --icon FILE SIZE it writes the application icon instead.
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <cstdio>
@@ -13,6 +15,8 @@
 #include "app/dialogs/FilterDialog.h"
 #include "app/dialogs/SpecialStringsDialog.h"
 #include "app/dialogs/StationCheckDialog.h"
+#include "app/help/FindSettingDialog.h"
+#include "app/help/SettingsHelp.h"
 #include "app/seams/DeviceAccess.h"
 #include "app/window/MainWindow.h"
 #include "app/window/Pictures.h"
@@ -108,5 +112,20 @@ int main(int argc, char** argv) {
     check.show();
     QApplication::processEvents();
     ok = save(check.grab(), folder, fileNameOf(number++, QStringLiteral("station check"))) && ok;
+    check.hide();
+
+    korvex::app::FindSettingDialog find(&window);
+    find.show();
+    find.searchField().setText(QStringLiteral("rf rate"));
+    QApplication::processEvents();
+    ok = save(find.grab(), folder, fileNameOf(number++, QStringLiteral("find setting"))) && ok;
+    find.hide();
+    korvex::app::SettingsHelp help(
+        {&window, nullptr, {}, [](QDialog& popup) { popup.show(); }, {}});
+    help.helpOn(window.findChild<QWidget*>(QStringLiteral("Txdelay")));
+    QApplication::processEvents();
+    ok = save(help.lastPopup()->grab(), folder,
+              fileNameOf(number++, QStringLiteral("setting help"))) &&
+         ok;
     return ok ? 0 : 1;
 }
