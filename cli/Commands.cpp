@@ -61,6 +61,10 @@ const Command kCommands[] = {
      "change settings of a configuration file, checked as a write would check them", runSet},
     {"settings", "[--json]", "list every setting with its kind, limit and entries", runSettings,
      kJsonOption},
+    {"explain", "NAME...",
+     "show what settings do: where they are, their values, file keys, checks and station-check "
+     "rules",
+     runExplain},
 };
 
 }  // namespace

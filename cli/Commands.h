@@ -56,5 +56,6 @@ int runSymbols(const Arguments& arguments);
 // A position argument read by readPosition, its refusal in UTF-8. Latin-1 where it fits; else as
 // given, since the reader takes the UTF-8 signs of minutes and seconds that Latin-1 lacks.
 PositionReading readPositionArgument(std::string_view utf8);
+int runExplain(const Arguments& arguments);
 
 }  // namespace korvex::cli

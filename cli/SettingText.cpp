@@ -24,8 +24,7 @@ nlohmann::ordered_json describeSetting(const SettingDef& def) {
 }
 
 std::string labelText(const SettingDef& def) {
-    const std::string label = latin1ToUtf8(def.label);
-    return def.row < 0 ? label : std::to_string(def.row + 1) + ". " + label;
+    return latin1ToUtf8(numberedLabel(def));
 }
 
 std::string tabText(const SettingDef& def) {

@@ -55,6 +55,9 @@ function(korvex_windows_packages)
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/windows)
     file(COPY_FILE ${KORVEX_HIDAPI_SOURCE_DIR}/LICENSE-bsd.txt ${hidapi_licence})
     set(files ${readme} ${hidapi_licence})
+    if(KORVEX_REFERENCE_HTML)  # the settings reference, where wine could generate it
+        list(APPEND files ${KORVEX_REFERENCE_HTML})
+    endif()
     if(EXISTS ${CMAKE_SOURCE_DIR}/LICENSE)
         list(PREPEND files ${CMAKE_SOURCE_DIR}/LICENSE)
     endif()
@@ -69,6 +72,7 @@ function(korvex_windows_packages)
                 -P ${CMAKE_SOURCE_DIR}/cmake/WindowsZip.cmake
         DEPENDS ${programs} ${readme}
         COMMENT "Packing ${zip}")
+    set(packages windows-zip)
 
     if(TARGET korvex-configurator)
         find_program(MAKENSIS makensis)
@@ -81,5 +85,11 @@ function(korvex_windows_packages)
                     -P ${CMAKE_SOURCE_DIR}/cmake/WindowsInstaller.cmake
             DEPENDS ${programs} ${readme}
             COMMENT "Building ${setup}")
+        list(APPEND packages windows-installer)
+    endif()
+    if(KORVEX_REFERENCE_HTML)
+        foreach(package IN LISTS packages)
+            add_dependencies(${package} settings-reference)
+        endforeach()
     endif()
 endfunction()

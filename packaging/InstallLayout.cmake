@@ -20,3 +20,6 @@ endfunction()
 # Bash completions are looked up by command name: install(FILES F DESTINATION
 # ${KORVEX_BASH_COMPLETION_DIR} RENAME korvex-cli).
 set(KORVEX_BASH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
+# The package's documentation folder: the settings reference goes there.
+set(KORVEX_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/korvex-mini-configurator)

@@ -40,6 +40,26 @@ echo "package: Depends: $(dpkg-deb -f "$deb" Depends)"
 
 # The packaged files themselves, as a desktop and a software centre read them.
 dpkg-deb -x "$deb" "$work/files"
+# The documents generated at build time: the settings reference as HTML and manual page, and the
+# user guide with the pictures it shows.
+reference=usr/share/doc/$package/korvex-settings.html
+guide=usr/share/doc/$package/korvex-guide.html
+if [ -s "$work/files/$reference" ] &&
+    grep -q '<section id="Callsign">' "$work/files/$reference" &&
+    zcat "$work/files/usr/share/man/man5/korvex-settings.5.gz" | grep -q '^\.SH NAME'; then
+    pass "settings reference installed: /$reference, korvex-settings(5)"
+else
+    fail "settings reference: /$reference or /usr/share/man/man5/korvex-settings.5.gz missing"
+fi
+missing=""
+for picture in $(sed -n 's/.*<img src="\([^"]*\)".*/\1/p' "$work/files/$guide" 2>/dev/null); do
+    [ -s "$work/files/usr/share/doc/$package/$picture" ] || missing="$missing $picture"
+done
+if [ -s "$work/files/$guide" ] && [ -z "$missing" ]; then
+    pass "user guide installed with its pictures: /$guide"
+else
+    fail "user guide: /$guide or its pictures missing:$missing"
+fi
 if command -v lintian >/dev/null 2>&1; then
     if lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then
         pass "lintian: no errors, no warnings"

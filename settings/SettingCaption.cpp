@@ -17,8 +17,18 @@ std::string settingCaption(const SettingDef& def) {
     return caption;
 }
 
+std::string numberedLabel(const SettingDef& def) {
+    const std::string label(def.label);
+    return def.row < 0 ? label : std::to_string(def.row + 1) + ". " + label;
+}
+
 std::string_view settingPlace(const SettingDef& def) {
     return def.window == SettingWindow::FilterDialog ? std::string_view("Packet filter") : def.tab;
+}
+
+std::string settingPagePlace(const SettingDef& def) {
+    std::string place(settingPlace(def));
+    return def.page.empty() ? place : place + " / " + std::string(def.page);
 }
 
 }  // namespace korvex

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/controls/LimitedLineEdit.h"
+#include "app/controls/PasswordField.h"
 #include "app/controls/SettingList.h"
 #include "app/seams/Latin1.h"
 #include "settings/SpokenName.h"
@@ -60,6 +61,9 @@ class AltLetterFilter final : public QObject {
 QWidget* makeEdit(const SettingDef& def, QWidget* parent) {
     auto* edit = new LimitedLineEdit(def.editLimit, parent);
     edit->setFixedHeight(kControlHeight);
+    if (holdsPassword(def)) {
+        makePasswordField(*edit);
+    }
     if (isWideEdit(def)) {
         // Host names and the like show about 28 characters at least.
         edit->setMinimumWidth(editWidthFor(def.editLimit > 0 ? std::min(def.editLimit, 28) : 28));

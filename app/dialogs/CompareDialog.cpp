@@ -1,11 +1,15 @@
 #include "app/dialogs/CompareDialog.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/seams/Latin1.h"
 #include "settings/SettingCaption.h"
@@ -51,6 +55,7 @@ CompareDialog::CompareDialog(const std::filesystem::path& file,
     table_->setAccessibleName(QStringLiteral("Settings that differ"));
     summaryLabel->setBuddy(table_);
     layout->addWidget(table_);
+    fitColumns(parent);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Close"));
@@ -59,6 +64,32 @@ CompareDialog::CompareDialog(const std::filesystem::path& file,
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+void CompareDialog::fitColumns(QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() * 9 / 10 : 1000;
+    const QMargins margins = layout()->contentsMargins();
+    const int chrome = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width() +
+                       margins.left() + margins.right();
+    const auto total = [this] {
+        int sum = 0;
+        for (int column = 0; column < table_->columnCount(); ++column) {
+            sum += table_->columnWidth(column);
+        }
+        return sum;
+    };
+    if (total() + chrome > room) {
+        // The two values share what the tab and the label leave; longer ones wrap.
+        const int values = room - chrome - table_->columnWidth(0) - table_->columnWidth(1);
+        const int each = std::max(120, values / 2);
+        for (int column : {2, 3}) {
+            table_->setColumnWidth(column, std::min(table_->columnWidth(column), each));
+        }
+        table_->setWordWrap(true);
+        table_->resizeRowsToContents();
+    }
+    resize(std::max(width(), std::min(total() + chrome, room)), height());
 }
 
 }  // namespace korvex::app

@@ -23,6 +23,9 @@ class CompareDialog final : public QDialog {
     QPushButton& loadButton() { return *load_; }
 
   private:
+    // As wide as the columns' texts, within the screen; values too long for it wrap.
+    void fitColumns(QWidget* parent);
+
     QTableWidget* table_ = nullptr;
     QPushButton* load_ = nullptr;
 };

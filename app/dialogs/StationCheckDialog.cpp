@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "app/seams/Latin1.h"
+#include "reference/SettingSearch.h"
 #include "settings/Catalogue.h"
-#include "settings/SettingCaption.h"
 
 namespace korvex::app {
 
@@ -20,13 +20,10 @@ namespace {
 
 constexpr int kSettingRole = Qt::UserRole;
 
+// As `korvex-cli diff` names it: "Beacons / 1. RF rate [min]".
 QString whereShown(std::string_view name) {
     const SettingDef* def = findSetting(name);
-    if (!def) {
-        return {};
-    }
-    return fromLatin1(settingPlace(*def)) + QStringLiteral(" / ") +
-           fromLatin1(settingCaption(*def));
+    return def ? fromLatin1(matchCaption(*def)) : QString();
 }
 
 // Appends a row: the icon and where the setting is shown, then the text; both with the tool tip.
@@ -51,6 +48,7 @@ StationCheckDialog::StationCheckDialog(const StationCheck& check,
     : QDialog(parent) {
     setObjectName(QStringLiteral("StationCheckDialog"));
     setWindowTitle(QStringLiteral("Check station"));
+    setModal(false);
     resize(900, 460);
     auto* layout = new QVBoxLayout(this);
 
@@ -134,7 +132,7 @@ void StationCheckDialog::choose() {
         return;
     }
     const QString name = item->data(kSettingRole).toString();
-    accept();
+    // The list stays open beside the window, so that one warning after another can be mended.
     if (!name.isEmpty()) {
         emit settingChosen(name);
     }

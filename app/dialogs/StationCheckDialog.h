@@ -1,7 +1,8 @@
 #pragma once
 // Device > "Check station...": the station check's advice (severity icon, tab / label, text; the
 // reason and its reference as a tool tip) and the beacons as they go on the air. Double-click or
-// "Show" leads to the setting's field, as a failed check of "Write config" does.
+// "Show" leads to the setting's field, as a failed check of "Write config" does, and leaves the
+// list open beside the window.
 
 #include <QDialog>
 #include <string>

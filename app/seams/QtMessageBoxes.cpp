@@ -6,10 +6,14 @@
 #include <QPushButton>
 
 #include "app/controls/Mnemonics.h"
+#include "app/dialogs/ListQuestionDialog.h"
 
 namespace korvex::app {
 
 namespace {
+
+// A question of more lines than this is asked with a list that scrolls.
+constexpr qsizetype kBoxLines = 16;
 
 QMessageBox::Icon qtIcon(BoxIcon icon) {
     switch (icon) {
@@ -53,6 +57,12 @@ void QtMessageBoxes::show(BoxIcon icon, const QString& caption, const QString& t
 
 bool QtMessageBoxes::ask(BoxIcon icon, const QString& caption, const QString& text,
                          const QString& accept, const QString& reject) {
+    if (text.count(QLatin1Char('\n')) >= kBoxLines) {
+        // Too long for a box that cannot scroll (the write plan's changes): a list that does.
+        const QStringList texts = withMnemonics({accept, reject});
+        ListQuestionDialog question(caption, text, texts[0], texts[1], parent_.data());
+        return question.exec() == QDialog::Accepted;
+    }
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::NoButton, parent_.data());
     box.setTextFormat(Qt::PlainText);
     const QStringList texts = withMnemonics({accept, reject});

@@ -1,6 +1,7 @@
 // korvex-screenshots: renders every page of the main window, every inner telemetry page, both
-// dialogs, the splash picture, the station check of the start-up settings, the position dialog
-// and the new station wizard's pages into PNG files, offscreen, for looking at the layout. With
+// dialogs, the splash picture, the station check of the start-up settings, the position dialog,
+// the new station wizard's pages, the find dialog and the help on a setting into PNG files,
+// offscreen, for looking at the layout. With
 // --icon FILE SIZE it writes the application icon instead.
 
 #include <QApplication>
@@ -17,6 +18,8 @@
 #include "app/newstation/NewStationWizard.h"
 #include "app/newstation/PositionDialog.h"
 #include "app/newstation/PositionForms.h"
+#include "app/help/FindSettingDialog.h"
+#include "app/help/SettingsHelp.h"
 #include "app/seams/DeviceAccess.h"
 #include "app/window/MainWindow.h"
 #include "app/window/Pictures.h"
@@ -133,5 +136,18 @@ int main(int argc, char** argv) {
                              QStringLiteral("new station ") + wizard.currentPage()->title())) &&
              ok;
     }
+    korvex::app::FindSettingDialog find(&window);
+    find.show();
+    find.searchField().setText(QStringLiteral("rf rate"));
+    QApplication::processEvents();
+    ok = save(find.grab(), folder, fileNameOf(number++, QStringLiteral("find setting"))) && ok;
+    find.hide();
+    korvex::app::SettingsHelp help(
+        {&window, nullptr, {}, [](QDialog& popup) { popup.show(); }, {}});
+    help.helpOn(window.findChild<QWidget*>(QStringLiteral("Txdelay")));
+    QApplication::processEvents();
+    ok = save(help.lastPopup()->grab(), folder,
+              fileNameOf(number++, QStringLiteral("setting help"))) &&
+         ok;
     return ok ? 0 : 1;
 }

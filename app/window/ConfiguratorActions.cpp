@@ -56,9 +56,6 @@ ConfiguratorActions::~ConfiguratorActions() = default;
 
 namespace {
 
-// The longest list the question shows; the log holds the whole of it.
-constexpr size_t kQuestionLines = 20;
-
 QString writeQuestionText(const WritePlan* plan, bool startup) {
     QStringList lines;
     if (startup) {
@@ -75,13 +72,9 @@ QString writeQuestionText(const WritePlan* plan, bool startup) {
     if (!plan->changes.empty()) {
         lines << QStringLiteral("Write config will change %1 on the device:")
                      .arg(fromLatin1(settingCount(plan->changes.size())));
-        const auto changes = planChangeLines(*plan);
-        for (size_t i = 0; i < changes.size() && i < kQuestionLines; ++i) {
-            lines << fromLatin1(changes[i]);
-        }
-        if (changes.size() > kQuestionLines) {
-            lines << QStringLiteral("... and %1 more (the log lists them all).")
-                         .arg(changes.size() - kQuestionLines);
+        // Every change: a long list is asked in a dialog whose list scrolls.
+        for (const std::string& change : planChangeLines(*plan)) {
+            lines << fromLatin1(change);
         }
     }
     if (plan->setsClock) {

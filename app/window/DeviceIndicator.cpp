@@ -1,5 +1,7 @@
 #include "app/window/DeviceIndicator.h"
 
+#include <algorithm>
+
 namespace korvex::app {
 
 namespace {
@@ -29,9 +31,21 @@ DeviceIndicator::DeviceIndicator(TransportProvider& provider, QWidget* parent)
     : QLabel(parent), provider_(provider) {
     setObjectName(QStringLiteral("DeviceIndicator"));
     setContentsMargins(8, 0, 8, 0);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     timer_.setInterval(kIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &DeviceIndicator::refresh);
     resume();
+}
+
+QSize DeviceIndicator::sizeHint() const {
+    QSize size = QLabel::sizeHint();
+    const QMargins margins = contentsMargins();
+    for (const auto& entry : kTexts) {
+        const int width = fontMetrics().horizontalAdvance(QString::fromLatin1(entry.text)) +
+                          margins.left() + margins.right() + 2 * margin();
+        size.setWidth(std::max(size.width(), width));
+    }
+    return size;
 }
 
 void DeviceIndicator::refresh() {

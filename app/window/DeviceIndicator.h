@@ -26,6 +26,9 @@ class DeviceIndicator final : public QLabel {
     void resume();
     bool polling() const { return timer_.isActive(); }
     DevicePresence presence() const { return presence_; }
+    // Wide enough for the widest of its texts, whichever it shows: the menu bar places its
+    // corner by this once, and a longer text must not be cut.
+    QSize sizeHint() const override;
 
   private:
     TransportProvider& provider_;

@@ -25,6 +25,8 @@
 #include "app/dialogs/FilterDialog.h"
 #include "app/dialogs/SpecialStringsDialog.h"
 #include "app/newstation/PositionDialog.h"
+#include "app/help/HelpMenus.h"
+#include "app/help/SettingsHelp.h"
 #include "app/seams/DeviceAccess.h"
 #include "app/seams/Latin1.h"
 #include "app/seams/WidgetFeedback.h"
@@ -32,7 +34,9 @@
 #include "app/window/ChangeTracker.h"
 #include "app/window/ConfiguratorActions.h"
 #include "app/window/DeviceIndicator.h"
+#include "app/window/EditSteps.h"
 #include "app/window/WindowMenus.h"
+#include "reference/ReferenceFile.h"
 #include "settings/Catalogue.h"
 #include "settings/Clock.h"
 #include "settings/Presets.h"
@@ -185,12 +189,16 @@ MainWindow::MainWindow(MainWindowServices services)
         } else {
             deviceIndicator_->resume();
         }
+        if (editSteps_) {
+            editSteps_->setRunning(running);  // an action's changes are one step
+        }
     });
     frame->activate();
 
     applyStartupState(*settings_, *services_.clock);
     changes_ = std::make_unique<ChangeTracker>(*settings_);
     connectButtons();
+    addHelp();
     addPageKeys();
     setWindowTitle(fromLatin1(kApplicationName) + QLatin1Char(' ') + fromLatin1(kVersionText));
 }
@@ -199,6 +207,26 @@ MainWindow::~MainWindow() = default;
 
 PositionDialog* MainWindow::positionDialog() const {
     return position_;
+}
+
+void MainWindow::addHelp() {
+    editSteps_ = new EditSteps(*settings_, *this, *filter_);
+    help_ = new SettingsHelp(
+        {this, services_.boxes, services_.programFolder, services_.showDialog, services_.openUrl});
+    HelpMenusServices helpServices;
+    helpServices.window = this;
+    helpServices.filterDialog = filter_;
+    helpServices.menuBar = &menus_->menuBar();
+    helpServices.help = help_;
+    helpServices.steps = editSteps_;
+    helpServices.logPane = logPane_;
+    helpServices.writeConfig = writeConfigButton_;
+    helpServices.showSetting = [this](std::string_view name) { showSetting(name); };
+    helpServices.showDialog = services_.showDialog;
+    helpServices.userGuide = [this] {
+        help_->openDocument(kGuideFileName, QStringLiteral("User guide"));
+    };
+    helpMenus_ = new HelpMenus(std::move(helpServices));
 }
 
 void MainWindow::buildActionGroups() {

@@ -28,6 +28,9 @@ class ChangeTracker;
 class ConfiguratorActions;
 class DeviceAccess;
 class DeviceIndicator;
+class EditSteps;
+class HelpMenus;
+class SettingsHelp;
 class FilterDialog;
 class MessageBoxes;
 class PositionDialog;
@@ -69,6 +72,8 @@ class MainWindow final : public QWidget {
     // Ctrl+Tab / Ctrl+PageDown and Ctrl+Shift+Tab / Ctrl+PageUp step through the pages: the tabs
     // in order, the inner pages of "Telemetry reports" in their place, round at the ends.
     void addPageKeys();
+    // Undo and redo, finding a setting, the log window and the help (app/help).
+    void addHelp();
     void stepPage(int step);
     // Every page as (tab, inner page), the inner page -1 for a tab without inner pages.
     QList<QPair<int, int>> pages() const;
@@ -114,6 +119,9 @@ class MainWindow final : public QWidget {
     WindowMenus* menus_ = nullptr;
     DeviceIndicator* deviceIndicator_ = nullptr;
     std::unique_ptr<ChangeTracker> changes_;
+    EditSteps* editSteps_ = nullptr;
+    SettingsHelp* help_ = nullptr;
+    HelpMenus* helpMenus_ = nullptr;
 };
 
 }  // namespace korvex::app

@@ -310,12 +310,18 @@ void WindowMenus::checkStation() {
     sample.time = services_.clock->utcNow();
     delete stationCheck_;
     stationCheck_ = new StationCheckDialog(check, beaconsOnAir(settings, sample), services_.window);
-    // Led to once the dialog has closed, so that a field in the filter dialog can open it.
+    // Led to once the click is handled, so that a field in the filter dialog can open it; the
+    // list stays open beside the window (not modal) while the settings are mended.
     connect(
         stationCheck_, &StationCheckDialog::settingChosen, this,
-        [this](const QString& name) { services_.showSetting(toLatin1(name)); },
+        [this](const QString& name) {
+            services_.window->activateWindow();
+            services_.showSetting(toLatin1(name));
+        },
         Qt::QueuedConnection);
-    services_.showDialog(*stationCheck_);
+    stationCheck_->show();
+    stationCheck_->raise();
+    stationCheck_->activateWindow();
 }
 
 void WindowMenus::showUsbAccess() {

@@ -5,7 +5,7 @@ Run by atspi-test.sh inside Xvfb and a private session bus: starts the accessibi
 configurator (on a simulated device), then fails when an edit field, drop-down, check box or
 button has no name, or when two of them on one tab (or outside the tabs) share a name. The same
 walk runs while a transfer blocks the window, and once more at 200 % scale, where every name must
-be as before.
+be as before. Edit > Find setting... must put the focus in the field that a search names.
 """
 
 import os
@@ -150,6 +150,75 @@ def press_later(button_name):
     return subprocess.Popen([sys.executable, "-c", script, button_name, APPLICATION])
 
 
+def act_later(role_name, name):
+    """Does the default action of a control (a menu entry, a button) from another process: an
+    action that opens a modal dialog answers only once the dialog has closed."""
+    script = (
+        "import pyatspi, sys\n"
+        "def find(node):\n"
+        "    if node.getRoleName() == sys.argv[1] and node.name == sys.argv[2]:\n"
+        "        return node\n"
+        "    for child in node:\n"
+        "        if child is not None:\n"
+        "            hit = find(child)\n"
+        "            if hit is not None:\n"
+        "                return hit\n"
+        "for application in pyatspi.Registry.getDesktop(0):\n"
+        "    if application is not None and application.name == sys.argv[3]:\n"
+        "        for window in application:\n"
+        "            hit = find(window)\n"
+        "            if hit is not None:\n"
+        "                hit.queryAction().doAction(0)\n"
+        "                break\n")
+    return subprocess.Popen([sys.executable, "-c", script, role_name, name, APPLICATION])
+
+
+def field_named(node, name):
+    """The edit field called `name` below `node`."""
+    if kind_of(node) == "edit fields" and node.name == name:
+        return node
+    for child in children(node):
+        hit = field_named(child, name)
+        if hit is not None:
+            return hit
+    return None
+
+
+def find_goes_to_field(program, window):
+    """Edit > Find setting...: typing a setting's name lists it, and going to it puts the focus
+    in its field. Returns the failures."""
+    import pyatspi
+
+    presser = act_later("menu item", "Find setting...")
+    dialog = find_window(program, "Find setting", timeout=10)
+    field = field_named(dialog, "Find setting")
+    if field is None:
+        presser.kill()
+        return ['the find dialog has no field called "Find setting"']
+    field.queryEditableText().setTextContents("txdelay")
+    time.sleep(0.5)
+    find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Go to setting").queryAction().doAction(0)
+    presser.wait(timeout=60)
+    deadline = time.time() + 10
+    while time.time() < deadline:
+        target = field_named(window, "TX delay in milliseconds")
+        if target is not None and target.getState().contains(pyatspi.STATE_FOCUSED):
+            print('accessibility: Find setting "txdelay" put the focus in "TX delay in milliseconds"')
+            return []
+        time.sleep(0.3)
+    focused = [node.name for node in focused_nodes(window)]
+    return [f'after Find setting "txdelay", "TX delay in milliseconds" has no focus ({focused})']
+
+
+def focused_nodes(node):
+    import pyatspi
+
+    found = [node] if node.getState().contains(pyatspi.STATE_FOCUSED) else []
+    for child in children(node):
+        found += focused_nodes(child)
+    return found
+
+
 def log_text(window):
     import pyatspi
 
@@ -192,6 +261,7 @@ def main():
             import pyatspi
             find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK").queryAction().doAction(0)
             presser.wait(timeout=60)
+            failures += find_goes_to_field(program, window)
 
             # A blocked window answers once the transfer ends. libatspi waits 800 ms for a reply
             # from an application that started more than 15 s ago (a slow sanitizer build

@@ -4,9 +4,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -15,6 +17,7 @@
 #include <functional>
 
 #include "app/controls/WidgetSettings.h"
+#include "app/dialogs/ListQuestionDialog.h"
 #include "app/seams/DeviceAccess.h"
 #include "app/window/MainWindow.h"
 #include "settings/Clock.h"
@@ -84,6 +87,21 @@ class ModalAnswerer {
                 }
             }
             (chosen ? chosen : box->escapeButton())->click();
+        } else if (auto* question = qobject_cast<korvex::app::ListQuestionDialog*>(modal)) {
+            // A long question: its list recorded as the box's text, copied, then answered.
+            if (!again) {
+                boxes.push_back({question->windowTitle(),
+                                 question->list().toPlainText(),
+                                 QMessageBox::Question,
+                                 {}});
+                question->copyButton().click();
+                choice_ = choices.isEmpty() ? QString() : choices.takeFirst();
+            }
+            if (question->acceptButton().text().remove('&') == choice_) {
+                question->accept();
+            } else {
+                question->reject();
+            }
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
             if (!again) {
                 auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -184,6 +202,30 @@ class RealDialogsTest : public QObject {
         QVERIFY(answerer.boxes[2].text.startsWith(QStringLiteral("Firmware version: ")));
         QCOMPARE(answerer.boxes[2].icon, QMessageBox::NoIcon);
         QCOMPARE(answerer.boxes[2].buttons, QStringList{"OK"});
+    }
+
+    // A write that changes many settings asks with a list that scrolls and holds every change
+    // (no "... and N more"); Copy puts the whole question on the clipboard.
+    void aLongWritePlanListsEveryChange() {
+        RealDialogsRig rig;
+        ModalAnswerer answerer;
+        auto& settings = rig.window->settings();
+        for (int n = 1; n <= 8; ++n) {
+            const std::string beacon = "Beacon" + std::to_string(n);
+            settings.setText(beacon + "_txrate_rf", "30");
+            settings.setText(beacon + "_txrate_aprsis", "60");
+            settings.setText(beacon + "_path_ssid", "1");
+        }
+        answerer.choices = {"Write"};
+        rig.click("Button5");
+        QCOMPARE(answerer.boxes.size(), size_t{1});
+        const QString list = answerer.boxes[0].text;
+        QCOMPARE(list.count(QStringLiteral("\" -> \"")), 24);
+        QVERIFY(
+            list.contains(QStringLiteral("Write config will change 24 settings on the device:")));
+        QVERIFY(!list.contains(QStringLiteral("more (the log lists them all)")));
+        QVERIFY(QApplication::clipboard()->text().contains(list));
+        QVERIFY(rig.window->logPane().toPlainText().contains(QStringLiteral("192/192")));
     }
 
     void configDialogsStartInTheConfigFolderAndProposeTheLastFile() {

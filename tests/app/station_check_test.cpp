@@ -27,7 +27,7 @@ const QString kStartupLine =
 korvex::app::StationCheckDialog& openCheck(WindowRig& rig) {
     rig.window().menus().action(QStringLiteral("Check station..."))->trigger();
     auto* dialog = rig.window().menus().stationCheckDialog();
-    if (!dialog || rig.shownDialogs.empty() || rig.shownDialogs.back() != dialog) {
+    if (!dialog || !dialog->isVisible() || dialog->isModal()) {
         throw std::logic_error("the station check was not shown");
     }
     return *dialog;
@@ -63,11 +63,11 @@ class StationCheckTest : public QObject {
                                 "  Symbol: /- House (VHF)"));
 
         QVERIFY(!dialog.showButton().isEnabled());
-        const int rule = rowAt(dialog, QStringLiteral("Digipeater / N<= (Pathn1_higher)"));
+        const int rule = rowAt(dialog, QStringLiteral("Digipeater / 1. N<="));
         QVERIFY(rule >= 0);
         dialog.list().setCurrentCell(rule, 1);
         dialog.showButton().click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.isVisible());  // open for the next warning
         QCoreApplication::processEvents();
         auto& tabs = rig.window().pageControl();
         QCOMPARE(tabs.tabText(tabs.currentIndex()), QStringLiteral("Digipeater"));
@@ -80,8 +80,7 @@ class StationCheckTest : public QObject {
         rig.settings().setText("Packet2rf_filter_callsign01", "*");
         rig.settings().setIndex("Packet2rf_filter_type01", 1);
         auto& dialog = openCheck(rig);
-        const int rule =
-            rowAt(dialog, QStringLiteral("Packet filter / Type (Packet2rf_filter_type01)"));
+        const int rule = rowAt(dialog, QStringLiteral("Packet filter / 1. Type"));
         QVERIFY(rule >= 0);
         dialog.list().setCurrentCell(rule, 1);
         emit dialog.list().cellDoubleClicked(rule, 1);
