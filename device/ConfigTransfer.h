@@ -20,8 +20,9 @@ namespace korvex {
 // A read cut off by the device gets a line after the Part's own saying what that left.
 bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Feedback& feedback);
 
-// Asked before the first page whether to write. `plan` compares the device's image read for the
-// backup with the one to be written; it is null when no backup was read. False writes nothing.
+// Asked before the first page whether to write. `plan` compares the device's image, read for the
+// backup or only to compare, with the one to be written (when that read failed, the plan says
+// so); it is null when the device was not read. False writes nothing.
 using WriteConfirmation = std::function<bool(const WritePlan* plan)>;
 
 // The steps around the pages of a write, as the window's menu or the command line's options
@@ -32,6 +33,8 @@ struct WriteSafety {
     // when none does (and the device's image is sound) nothing is written.
     bool backup = false;
     std::filesystem::path backupFolder{};
+    // With backup off, the device's image is still read to compare when `confirm` is set (nothing
+    // kept), and a write that would change nothing is not made.
     // After "Eeprom write success": every page read back and compared with what was sent.
     bool verify = false;
     // The device's image read and the changes listed, then nothing written and no backup kept.
@@ -51,8 +54,19 @@ WriteSafety defaultWriteSafety();
 // settings into `outgoing` and, only if that succeeded, writes every page to the device, with
 // the backup before and the verify after as `safety` asks. True when "Eeprom write success" was
 // logged and, with verify, "Eeprom verify success"; also when the device already held every
-// setting, or a dry run listed the changes. NotAnInteger from the encoder propagates.
+// setting, or a dry run listed the changes. NotAnInteger from the encoder propagates. A write that
+// fails after the device was opened ends with a line naming the cause and then
+// feedback.writeFailed() with what the device holds now, which is kept in `failure` too.
 bool WriteConfig(DeviceLink& link, ConfigImage& outgoing, Settings& settings, Feedback& feedback,
-                 const Clock& clock, const WriteSafety& safety = {});
+                 const Clock& clock, const WriteSafety& safety = {},
+                 WriteFailure* failure = nullptr);
+
+// Writes `image` (a backup's) to the device exactly as it is, through the same plan, pages and
+// verify as WriteConfig; `settings` is given the image's settings, clock fields included, before
+// the device is opened. An image with a bad checksum is refused with a line, one of another
+// version with the decoder's message; then the device is not opened.
+bool RestoreImage(DeviceLink& link, const ConfigImage& image, Settings& settings,
+                  Feedback& feedback, const Clock& clock, const WriteSafety& safety = {},
+                  WriteFailure* failure = nullptr);
 
 }  // namespace korvex
