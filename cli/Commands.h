@@ -11,14 +11,16 @@ namespace korvex::cli {
 
 // The options a command takes besides its positional arguments.
 enum CommandOption : unsigned {
-    kOutputOption = 1u << 0,        // -o, --output FILE
-    kTimeOption = 1u << 1,          // --time YYYY-MM-DDTHH:MM
-    kDeviceOptions = 1u << 2,       // the options that select the device (see DeviceChoice.h)
-    kJsonOption = 1u << 3,          // --json
-    kWriteSafetyOptions = 1u << 4,  // --no-verify, --no-backup, --backup-dir DIR, --dry-run
-    kTextOption = 1u << 5,          // --text
-    kStrictOption = 1u << 6,        // --strict
-    kVoltOption = 1u << 7,          // --volt V
+    kOutputOption = 1u << 0,         // -o, --output FILE
+    kTimeOption = 1u << 1,           // --time YYYY-MM-DDTHH:MM
+    kDeviceOptions = 1u << 2,        // the options that select the device (see DeviceChoice.h)
+    kJsonOption = 1u << 3,           // --json
+    kWriteSafetyOptions = 1u << 4,   // --no-verify, --no-backup, --backup-dir DIR, --dry-run
+    kTextOption = 1u << 5,           // --text
+    kStrictOption = 1u << 6,         // --strict
+    kVoltOption = 1u << 7,           // --volt V
+    kBackupDirOption = 1u << 8,      // --backup-dir DIR (also among kWriteSafetyOptions)
+    kCompareDeviceOption = 1u << 9,  // --device
 };
 
 struct Command {
@@ -46,5 +48,7 @@ int runDiff(const Arguments& arguments);
 int runGet(const Arguments& arguments);
 int runSet(const Arguments& arguments);
 int runSettings(const Arguments& arguments);
+int runBackups(const Arguments& arguments);
+int runRestore(const Arguments& arguments);
 
 }  // namespace korvex::cli

@@ -314,6 +314,21 @@ bool WriteConfig(DeviceLink& link, ConfigImage& outgoing, Settings& settings, Fe
     return written;
 }
 
+std::optional<ConfigImage> ReadImage(DeviceLink& link, Feedback& feedback) {
+    std::optional<ConfigImage> image;
+    if (link.OpenDevice(feedback)) {
+        image.emplace();
+        const size_t read =
+            readQuietly(link, *image, feedback, "Page read error: ", TransferKind::Read);
+        if (read < kPageCount) {
+            feedback.log(stopLine("read", read, link));
+            image.reset();
+        }
+    }
+    link.CloseDevice();
+    return image;
+}
+
 bool RestoreImage(DeviceLink& link, const ConfigImage& image, Settings& settings,
                   Feedback& feedback, const Clock& clock, const WriteSafety& safety,
                   WriteFailure* failure) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "device/DeviceLink.h"
@@ -60,6 +61,10 @@ WriteSafety defaultWriteSafety();
 bool WriteConfig(DeviceLink& link, ConfigImage& outgoing, Settings& settings, Feedback& feedback,
                  const Clock& clock, const WriteSafety& safety = {},
                  WriteFailure* failure = nullptr);
+
+// The device's image as it is, a damaged one too, read without a line per page; nullopt when the
+// device is not found or a page fails (that logged with its cause).
+std::optional<ConfigImage> ReadImage(DeviceLink& link, Feedback& feedback);
 
 // Writes `image` (a backup's) to the device exactly as it is, through the same plan, pages and
 // verify as WriteConfig; `settings` is given the image's settings, clock fields included, before

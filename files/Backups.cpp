@@ -212,6 +212,16 @@ std::string utcMinuteText(const UtcDateTime& time) {
     return text;
 }
 
+std::optional<std::string> stationIn(const ConfigImage& image) {
+    ConfigImage copy = image;
+    SettingsStore settings = startupSettings(FixedClock(UtcDateTime{}));
+    SilentFeedback quiet;
+    if (!DecodeConfigImage(copy, settings, quiet)) {
+        return std::nullopt;
+    }
+    return stationName(settings.text("Callsign"), settings.text("Ssid"));
+}
+
 namespace {
 
 // What a backup's image says of itself: its station, or why it cannot be restored.
@@ -226,15 +236,13 @@ void examine(BackupEntry& entry) {
         return;
     }
     entry.bytes = *bytes;
-    ConfigImage copy = *bytes;
-    SettingsStore settings = startupSettings(FixedClock(entry.time));
-    SilentFeedback quiet;
-    if (!DecodeConfigImage(copy, settings, quiet)) {
+    const auto station = stationIn(*bytes);
+    if (!station) {
         entry.problem = "its image is of version \"" + versionIn(*bytes) + "\", not " +
                         std::string(kVersionText);
         return;
     }
-    entry.station = stationName(settings.text("Callsign"), settings.text("Ssid"));
+    entry.station = *station;
     if (!bytes->checksumMatches()) {
         entry.problem = "its image has a bad checksum (a damaged or partly written configuration)";
     }

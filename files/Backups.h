@@ -67,6 +67,10 @@ const BackupEntry* newestRestorable(const std::vector<BackupEntry>& backups,
 // file is not named as a backup.
 std::optional<BackupEntry> backupAt(const std::filesystem::path& file);
 
+// The station an image names ("SP5AB-3"), whatever its checksum; nullopt for an image of another
+// configuration version.
+std::optional<std::string> stationIn(const ConfigImage& image);
+
 // "SP5AB-3", or "SP5AB" for SSID 0, from the call field's text and the SSID setting's.
 std::string stationName(std::string_view callsign, std::string_view ssid);
 
