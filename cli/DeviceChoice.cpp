@@ -12,6 +12,9 @@ namespace korvex::cli {
 
 namespace {
 
+// A reply not come after this is waited for with a line on a terminal.
+constexpr std::chrono::milliseconds kWaitNotice{1000};
+
 // "KIND:PAGE" or "KIND:TRANSFER:PAGE", PAGE zero-based.
 SimulatedFaultAt parseFaultOption(const std::string& value) {
     try {
@@ -74,6 +77,7 @@ DeviceChoice::DeviceChoice(const Arguments& arguments) {
         }
     }
     link_ = std::make_unique<DeviceLink>(*tracing_);
+    link_->noticeLongWaits(kWaitNotice);
 }
 
 DeviceChoice::~DeviceChoice() {

@@ -90,6 +90,14 @@ void TerminalFeedback::progressReset() {
     }
 }
 
+void TerminalFeedback::waiting(std::string_view what) {
+    if (!showProgress_) {
+        return;
+    }
+    err_ << "\r\033[K" << what << std::flush;
+    barDrawn_ = !what.empty();
+}
+
 void TerminalFeedback::drawProgress() {
     if (!showProgress_ || max_ <= 0) {
         return;

@@ -26,6 +26,7 @@ class TerminalFeedback final : public Feedback {
     void progressStep() override;
     void progressReset() override;
     void keepResponsive() override {}
+    void waiting(std::string_view what) override;
     void setActionsEnabled(bool) override {}
 
     // The exit status of a command that talks to the device: 0 when it succeeded; else 1, and

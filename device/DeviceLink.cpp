@@ -27,6 +27,7 @@ bool DeviceLink::OpenDevice(Feedback& feedback) {
         return false;
     }
     opened_ = *korvex;
+    feedback_ = &feedback;
     try {
         transport_ = provider_.open(*korvex);
     } catch (...) {
@@ -41,6 +42,7 @@ bool DeviceLink::OpenDevice(Feedback& feedback) {
 }
 
 void DeviceLink::CloseDevice() {
+    feedback_ = nullptr;
     transport_.reset();
     lock_.reset();
 }
@@ -63,7 +65,7 @@ bool DeviceLink::exchange(const HidReport& request, HidReport& reply) {
         lastFailure_ = ExchangeFailure::NotOpened;
     } else if (!transport_->write(request)) {
         lastFailure_ = unlessGone(ExchangeFailure::NotSent);
-    } else if (!transport_->read(reply, replyTimeout_)) {
+    } else if (!awaitReply(reply)) {
         lastFailure_ = unlessGone(ExchangeFailure::NoAnswer);
     } else if (reply.command() != request.command()) {
         lastFailure_ = ExchangeFailure::Refused;
@@ -71,10 +73,29 @@ bool DeviceLink::exchange(const HidReport& request, HidReport& reply) {
     return lastFailure_ == ExchangeFailure::None;
 }
 
+bool DeviceLink::awaitReply(HidReport& reply) {
+    if (!feedback_ || noticeAfter_.count() <= 0 || noticeAfter_ >= replyTimeout_) {
+        return transport_->read(reply, replyTimeout_);
+    }
+    if (transport_->read(reply, noticeAfter_)) {
+        return true;
+    }
+    if (unlessGone(ExchangeFailure::NoAnswer) == ExchangeFailure::Gone) {
+        return false;
+    }
+    feedback_->waiting("Waiting for the Korvex Mini to answer (at most " + waitText() + ")...");
+    const bool replied = transport_->read(reply, replyTimeout_ - noticeAfter_);
+    feedback_->waiting("");
+    return replied;
+}
+
+std::string DeviceLink::waitText() const {
+    return replyTimeout_.count() % 1000 == 0 ? std::to_string(replyTimeout_.count() / 1000) + " s"
+                                             : std::to_string(replyTimeout_.count()) + " ms";
+}
+
 std::string DeviceLink::failureCause() const {
-    const auto wait = replyTimeout_.count() % 1000 == 0
-                          ? std::to_string(replyTimeout_.count() / 1000) + " s"
-                          : std::to_string(replyTimeout_.count()) + " ms";
+    const auto wait = waitText();
     switch (lastFailure_) {
         case ExchangeFailure::None:
             break;

@@ -59,6 +59,11 @@ class DeviceLink {
     // Shows "Firmware version: 1.10" through feedback.plainMessage(); nothing on failure.
     bool QueryFirmwareVersion(Feedback& feedback);
 
+    // From now on, a reply that has not come after `after` is waited for with
+    // feedback.waiting("Waiting for the Korvex Mini to answer (at most 5 s)...") told through the
+    // feedback of OpenDevice(), and "" once the wait is over. Zero: nothing is told.
+    void noticeLongWaits(std::chrono::milliseconds after) { noticeAfter_ = after; }
+
     // Says what the page exchanges from now on are for (see TransferKind); sends nothing.
     void beginTransfer(TransferKind kind);
 
@@ -69,6 +74,9 @@ class DeviceLink {
 
   private:
     bool exchange(const HidReport& request, HidReport& reply);
+    // Waits for the reply as noticeLongWaits() asks.
+    bool awaitReply(HidReport& reply);
+    std::string waitText() const;
     // Gone when the opened interface is no longer listed, else `present`.
     ExchangeFailure unlessGone(ExchangeFailure present);
     bool writePage(DeviceCommand command, uint16_t page,
@@ -80,6 +88,8 @@ class DeviceLink {
     std::unique_ptr<DeviceLock> lock_;      // null while closed
     std::unique_ptr<Transport> transport_;  // null while closed or when it could not be opened
     DeviceInterface opened_;
+    Feedback* feedback_ = nullptr;  // OpenDevice()'s, while open
+    std::chrono::milliseconds noticeAfter_{0};
     ExchangeFailure lastFailure_ = ExchangeFailure::None;
 };
 
