@@ -1,17 +1,20 @@
-// Arbitrary bytes as a configuration image read from a device (cut or padded to 6144 bytes, the
-// version text forced so that it decodes): when its settings pass the checks of "Write config",
-// as after "Read config", the station check advises on them without a fault, and every piece of
-// advice names its settings and says something.
+// The station check on arbitrary settings: the input is a list of edits, each two bytes naming a
+// setting by its place in the catalogue (little-endian, modulo the catalogue's size) and the
+// value up to the next newline (an edit field's text; a list's index or a box's state from the
+// value's first byte). Applied to the start-up settings, and when they then pass the checks of
+// "Write config", the station check advises on them without a fault, and every piece of advice
+// names its settings and says something. The edits are undone after each input.
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <string_view>
+#include <vector>
 
 #include "advice/Advice.h"
 #include "image/Codec.h"
+#include "settings/Catalogue.h"
 #include "settings/IntegerRule.h"
 #include "settings/SettingsStore.h"
 #include "settings/SilentFeedback.h"
@@ -28,27 +31,68 @@ void check(bool condition, int line = __builtin_LINE()) {
     }
 }
 
+void apply(Settings& settings, const SettingDef& def, std::string_view value) {
+    const int first = value.empty() ? 0 : static_cast<uint8_t>(value[0]);
+    switch (def.kind) {
+        case SettingKind::Edit:
+            settings.setText(def.name, value);
+            break;
+        case SettingKind::Choice:
+            settings.setIndex(def.name, first % (static_cast<int>(def.choices.size()) + 1) - 1);
+            break;
+        case SettingKind::Check:
+            settings.setChecked(def.name, (first & 1) != 0);
+            break;
+    }
+}
+
+void restore(Settings& settings, const Settings& base, const SettingDef& def) {
+    switch (def.kind) {
+        case SettingKind::Edit:
+            settings.setText(def.name, base.text(def.name));
+            break;
+        case SettingKind::Choice:
+            settings.setIndex(def.name, base.index(def.name));
+            break;
+        case SettingKind::Check:
+            settings.setChecked(def.name, base.checked(def.name));
+            break;
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const FixedClock clock(UtcDateTime{2024, 1, 1, 0, 0, 0});
-    // A decode sets every setting it carries, so one store serves every input.
-    static SettingsStore settings = startupSettings(clock);
-    static ConfigImage encoded;
-    ConfigImage image;
-    std::copy_n(data, std::min(size, kImageSize), image.bytes.begin());
-    std::memcpy(image.bytes.data() + 6, "v1.10", 5);
-    SilentFeedback quiet;
-    check(DecodeConfigImage(image, settings, quiet));
-    try {
-        if (!EncodeConfigImage(encoded, settings, quiet, clock)) {
-            return 0;
-        }
-    } catch (const NotAnInteger&) {
-        return 0;
+    static const SettingsStore base = startupSettings(clock);
+    static SettingsStore settings = base;
+    static ConfigImage image;
+    const auto defs = catalogue();
+    std::vector<const SettingDef*> edited;
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    for (size_t at = 0; at + 2 <= input.size();) {
+        const size_t place =
+            (static_cast<uint8_t>(input[at]) | static_cast<uint8_t>(input[at + 1]) << 8) %
+            defs.size();
+        at += 2;
+        const size_t end = std::min(input.find('\n', at), input.size());
+        apply(settings, defs[place], input.substr(at, end - at));
+        edited.push_back(&defs[place]);
+        at = end + 1;
     }
-    for (const Advice& advice : adviseStation(settings)) {
-        check(advice.rule != nullptr && !advice.settings.empty() && !advice.text.empty());
+    SilentFeedback quiet;
+    bool passed = false;
+    try {
+        passed = EncodeConfigImage(image, settings, quiet, clock);
+    } catch (const NotAnInteger&) {
+    }
+    if (passed) {
+        for (const Advice& advice : adviseStation(settings)) {
+            check(advice.rule != nullptr && !advice.settings.empty() && !advice.text.empty());
+        }
+    }
+    for (const SettingDef* def : edited) {
+        restore(settings, base, *def);
     }
     return 0;
 }
