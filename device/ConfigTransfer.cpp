@@ -267,7 +267,11 @@ WriteSafety defaultWriteSafety() {
     return WriteSafety{.backup = true, .backupFolder = defaultBackupsFolder(), .verify = true};
 }
 
-bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Feedback& feedback) {
+bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Feedback& feedback,
+                bool* damaged) {
+    if (damaged) {
+        *damaged = false;
+    }
     incoming.clear();
     if (!link.OpenDevice(feedback)) {
         link.CloseDevice();
@@ -278,8 +282,10 @@ bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Fee
 
     if (!incoming.checksumMatches()) {
         feedback.log("Eeprom checksum error. Please reload configuration.");
-        if (pagesRead < kPageCount) {
-            feedback.log(stopLine("read", pagesRead, link));
+        feedback.log(pagesRead < kPageCount ? stopLine("read", pagesRead, link)
+                                            : std::string(kDamagedDeviceLine));
+        if (damaged) {
+            *damaged = pagesRead == kPageCount;
         }
         return false;
     }

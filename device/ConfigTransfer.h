@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "device/DeviceLink.h"
 #include "device/WritePlan.h"
@@ -16,10 +17,17 @@
 
 namespace korvex {
 
+// Said after "Read config" read every page and found the checksum wrong.
+inline constexpr std::string_view kDamagedDeviceLine =
+    "The device holds a damaged or partly written configuration: restore a backup of it, or "
+    "write the settings again.";
+
 // Clears `incoming`, reads every page into it, checks its checksum, decodes it into `settings`
 // and then shows the device's firmware version. True when "Eeprom read success." was logged.
 // A read cut off by the device gets a line after the Part's own saying what that left.
-bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Feedback& feedback);
+// `damaged`, when given, tells whether every page was read and the checksum was still wrong.
+bool ReadConfig(DeviceLink& link, ConfigImage& incoming, Settings& settings, Feedback& feedback,
+                bool* damaged = nullptr);
 
 // Asked before the first page whether to write. `plan` compares the device's image, read for the
 // backup or only to compare, with the one to be written (when that read failed, the plan says

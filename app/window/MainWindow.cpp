@@ -30,6 +30,7 @@
 #include "app/window/ConfiguratorActions.h"
 #include "app/window/DeviceIndicator.h"
 #include "app/window/WindowMenus.h"
+#include "files/Backups.h"
 #include "settings/Catalogue.h"
 #include "settings/Clock.h"
 #include "settings/Presets.h"
@@ -215,18 +216,47 @@ void MainWindow::buildActionGroups() {
     }
 }
 
+void MainWindow::offerRestoreOfDamagedDevice() {
+    // The station the device's image names, else the window's.
+    std::string station =
+        stationIn(actions_->incoming())
+            .value_or(stationName(settings_->text("Callsign"), settings_->text("Ssid")));
+    if (services_.boxes->ask(BoxIcon::Warning, QStringLiteral("Read config"),
+                             fromLatin1(kDamagedDeviceLine), QStringLiteral("Restore &backup..."),
+                             QStringLiteral("&Close"))) {
+        menus_->offerRestore(station, [this](bool restored) {
+            if (restored) {
+                markUnchanged();
+            }
+        });
+    }
+}
+
 void MainWindow::connectButtons() {
     connect(readConfigButton_, &QPushButton::clicked, this, [this] {
         run("Read config", [this] {
             if (mayDiscardChanges() && actions_->readConfig()) {
                 markUnchanged();
                 actions_->logStationCheck();
+            } else if (actions_->deviceDamaged()) {
+                offerRestoreOfDamagedDevice();
             }
         });
     });
     connect(writeConfigButton_, &QPushButton::clicked, this, [this] {
         run("Write config", [this] {
-            if (actions_->writeConfig()) {
+            bool written = actions_->writeConfig();
+            // The way back that the failure's box offered, as long as the user takes it.
+            while (!written) {
+                const auto recovery = feedback_->takeRecovery();
+                if (!recovery) {
+                    break;
+                }
+                written = recovery->choice == WidgetFeedback::Recovery::RestoreBackup
+                              ? actions_->restoreBackup(recovery->backup)
+                              : actions_->writeConfig();
+            }
+            if (written) {
                 markUnchanged();
             }
         });

@@ -36,6 +36,7 @@ class Settings;
 namespace korvex::app {
 
 class CompareDialog;
+class RestoreDialog;
 class ConfiguratorActions;
 class StationCheckDialog;
 class DeviceAccess;
@@ -85,6 +86,10 @@ class WindowMenus final : public QObject {
     QAction* action(const QString& text) const;
     CompareDialog* compareDialog() const;
     StationCheckDialog* stationCheckDialog() const;
+    RestoreDialog* restoreDialog() const;
+    // Device > "Restore backup...": the backups listed, the newest of `station` selected; on
+    // "Restore" the chosen one is written to the device. `done` is told whether it was.
+    void offerRestore(std::string_view station, std::function<void(bool)> done = {});
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -118,6 +123,8 @@ class WindowMenus final : public QObject {
     std::unique_ptr<TraceRecorder> traceRecorder_;
     QPointer<CompareDialog> compare_;
     QPointer<StationCheckDialog> stationCheck_;
+    QPointer<RestoreDialog> restore_;
+    QAction* restoreEntry_ = nullptr;
 };
 
 }  // namespace korvex::app

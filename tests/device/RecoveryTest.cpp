@@ -117,5 +117,17 @@ TEST(Recovery, RestoringTheBackupPutsTheOldImageBack) {
     EXPECT_EQ(rig.feedback.logLines.back(), "Eeprom verify success");
 }
 
+// Reading a partly written device says what it holds.
+TEST(Recovery, ReadingAPartlyWrittenDeviceSaysSo) {
+    SimulatedRig rig(startupImage(kClock));
+    rig.device.eeprom().bytes[20] ^= 0x01;
+    SettingsStore settings = startupSettings(kClock);
+    ConfigImage incoming;
+    bool damaged = false;
+    EXPECT_FALSE(ReadConfig(rig.link, incoming, settings, rig.feedback, &damaged));
+    EXPECT_TRUE(damaged);
+    EXPECT_EQ(rig.feedback.logLines.back(), kDamagedDeviceLine);
+}
+
 }  // namespace
 }  // namespace korvex::testing
