@@ -164,9 +164,10 @@ class WriteFlow {
             }
             if (keep) {
                 feedback_.log("Backup failed: nothing was written to the device.");
-                return failed(DeviceAfterWrite::Untouched, stopLine("backup read", read, link_) +
-                                                               " The device still holds the "
-                                                               "configuration it held before.");
+                return failed(DeviceAfterWrite::Untouched,
+                              stopLine("backup read", read, link_) +
+                                  " Nothing was written to the device; it still holds the "
+                                  "configuration it held before.");
             }
             // Only asked to compare: the question still comes, saying that nothing could be.
             feedback_.log(stopLine("read to compare", read, link_));
@@ -180,7 +181,10 @@ class WriteFlow {
         if (keep && !plan_->nothingChanges()) {
             backup_ = saveBackup(image, safety_.backupFolder, clock_, feedback_);
             if (!backup_) {
-                return false;
+                return failed(DeviceAfterWrite::Untouched,
+                              "The backup could not be kept in " + safety_.backupFolder.string() +
+                                  ". Nothing was written to the device; it still holds the "
+                                  "configuration it held before.");
             }
         }
         logPlan(*plan_, feedback_);

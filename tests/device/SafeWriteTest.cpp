@@ -313,21 +313,24 @@ INSTANTIATE_TEST_SUITE_P(
                                         {"Backup page read error: 8/192",
                                          "Backup failed: nothing was written to the device.",
                                          "The backup read stopped at page 8: the device refused "
-                                         "the request. The device still holds the configuration "
-                                         "it held before."}},
+                                         "the request. Nothing was written to the device; it "
+                                         "still holds the configuration it held before."}},
                       BackupFailureCase{"UnpluggedDuringBackup",
                                         SimulatedFault::Unplug,
                                         false,
                                         {"Backup page read error: 8/192",
                                          "Backup failed: nothing was written to the device.",
                                          "The backup read stopped at page 8: the device is gone "
-                                         "(unplugged?). The device still holds the configuration "
-                                         "it held before."}},
+                                         "(unplugged?). Nothing was written to the device; it "
+                                         "still holds the configuration it held before."}},
                       BackupFailureCase{"FolderCannotBeWritten",
                                         std::nullopt,
                                         true,
                                         {"Backup folder cannot be written: FOLDER. Nothing was "
-                                         "written to the device."}}),
+                                         "written to the device.",
+                                         "The backup could not be kept in FOLDER. Nothing was "
+                                         "written to the device; it still holds the "
+                                         "configuration it held before."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct LineSink final : TraceSink {
