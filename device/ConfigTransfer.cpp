@@ -8,6 +8,8 @@
 #include "files/Backups.h"
 #include "image/Codec.h"
 #include "image/Layout.h"
+#include "settings/SettingsStore.h"
+#include "settings/SilentFeedback.h"
 #include "settings/StartupState.h"
 
 namespace korvex {
@@ -342,15 +344,21 @@ std::optional<ConfigImage> ReadImage(DeviceLink& link, Feedback& feedback) {
 bool RestoreImage(DeviceLink& link, const ConfigImage& image, Settings& settings,
                   Feedback& feedback, const Clock& clock, const WriteSafety& safety,
                   WriteFailure* failure) {
+    // Its version first, with the decoder's own message, then its checksum; only an image that
+    // passes both reaches the settings.
+    ConfigImage decoded = image;
+    SettingsStore scratch;
+    if (!DecodeConfigImage(decoded, scratch, feedback)) {
+        feedback.log("The backup's image is not restored: nothing was written to the device.");
+        return false;
+    }
     if (!image.checksumMatches()) {
         feedback.log("The backup's image has a bad checksum: it is not restored.");
         return false;
     }
-    ConfigImage decoded = image;
-    if (!DecodeConfigImage(decoded, settings, feedback)) {
-        feedback.log("The backup's image is not restored: nothing was written to the device.");
-        return false;
-    }
+    decoded = image;
+    SilentFeedback quiet;
+    DecodeConfigImage(decoded, settings, quiet);
     // The clock fields are not decoded; the backup's own are what will be written.
     for (const FieldRow& row : layout()) {
         if (row.kind == RowKind::ClockNumber) {

@@ -117,6 +117,23 @@ TEST(Recovery, RestoringTheBackupPutsTheOldImageBack) {
     EXPECT_EQ(rig.feedback.logLines.back(), "Eeprom verify success");
 }
 
+// A backup of another configuration version, or a damaged one, is refused before the device is
+// opened, and the settings stay as they were.
+TEST(Recovery, BackupsThatCannotBeRestoredWriteNothing) {
+    ConfigImage otherVersion = startupImage(kClock);
+    std::copy_n("v1.05", 5, otherVersion.bytes.begin() + 6);
+    ConfigImage damaged = startupImage(kClock);
+    damaged.bytes[100] ^= 0x01;
+    for (const ConfigImage& backup : {otherVersion, damaged}) {
+        SimulatedRig rig;
+        SettingsStore settings = startupSettings(kClock);
+        settings.setText("Callsign", "SP5AB");
+        EXPECT_FALSE(RestoreImage(rig.link, backup, settings, rig.feedback, kClock));
+        EXPECT_EQ(rig.device.requestCount(), 0u);
+        EXPECT_EQ(settings.text("Callsign"), "SP5AB");
+    }
+}
+
 // Reading a partly written device says what it holds.
 TEST(Recovery, ReadingAPartlyWrittenDeviceSaysSo) {
     SimulatedRig rig(startupImage(kClock));
