@@ -170,6 +170,7 @@ MainWindow::MainWindow(MainWindowServices services)
                             saveToFileButton_, readFromFileButton_, remoteUpdateButton_};
     menuServices.showSetting = [this](std::string_view name) { showSetting(name); };
     menuServices.clock = services_.clock;
+    menuServices.restored = [this] { markUnchanged(); };
     menus_ = new WindowMenus(std::move(menuServices));
     frame->setMenuBar(&menus_->menuBar());
     deviceIndicator_ = new DeviceIndicator(services_.device->provider(), this);
@@ -224,11 +225,7 @@ void MainWindow::offerRestoreOfDamagedDevice() {
     if (services_.boxes->ask(BoxIcon::Warning, QStringLiteral("Read config"),
                              fromLatin1(kDamagedDeviceLine), QStringLiteral("Restore &backup..."),
                              QStringLiteral("&Close"))) {
-        menus_->offerRestore(station, [this](bool restored) {
-            if (restored) {
-                markUnchanged();
-            }
-        });
+        menus_->offerRestore(station);
     }
 }
 

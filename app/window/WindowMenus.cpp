@@ -250,11 +250,11 @@ RestoreDialog* WindowMenus::restoreDialog() const {
     return restore_.data();
 }
 
-void WindowMenus::offerRestore(std::string_view station, std::function<void(bool)> done) {
+void WindowMenus::offerRestore(std::string_view station) {
     delete restore_;
     restore_ = new RestoreDialog(listBackups(services_.backupsFolder), *services_.settings, station,
                                  services_.window);
-    connect(restore_, &QDialog::accepted, this, [this, done] {
+    connect(restore_, &QDialog::accepted, this, [this] {
         const BackupEntry* chosen = restore_ ? restore_->chosen() : nullptr;
         if (!chosen) {
             return;
@@ -262,8 +262,8 @@ void WindowMenus::offerRestore(std::string_view station, std::function<void(bool
         const std::filesystem::path file = chosen->file();
         bool restored = false;
         services_.run([&] { restored = services_.actions->restoreBackup(file); });
-        if (done) {
-            done(restored);
+        if (restored && services_.restored) {
+            services_.restored();
         }
     });
     services_.showDialog(*restore_);

@@ -69,6 +69,9 @@ struct WindowMenusServices {
     // The six action buttons: the File and Device entries of the same name press them, and
     // follow their enabled state (as do the other entries that start an action).
     WindowButtons buttons;
+    // Told after a backup chosen in the restore dialog was written: the window holds what the
+    // device holds.
+    std::function<void()> restored;
     // Leads to a setting's field, as a failed check does.
     std::function<void(std::string_view)> showSetting;
     const Clock* clock = nullptr;
@@ -88,8 +91,8 @@ class WindowMenus final : public QObject {
     StationCheckDialog* stationCheckDialog() const;
     RestoreDialog* restoreDialog() const;
     // Device > "Restore backup...": the backups listed, the newest of `station` selected; on
-    // "Restore" the chosen one is written to the device. `done` is told whether it was.
-    void offerRestore(std::string_view station, std::function<void(bool)> done = {});
+    // "Restore" the chosen one is written to the device.
+    void offerRestore(std::string_view station);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
