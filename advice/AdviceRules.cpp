@@ -1,6 +1,7 @@
 // The station check's rules: one row each, in the order of the window's tabs.
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 #include "advice/Advice.h"
 
@@ -265,12 +266,19 @@ std::span<const AdviceRule> adviceRules() {
 }
 
 const AdviceRule& adviceRule(std::string_view id) {
-    for (const AdviceRule& rule : kRules) {
-        if (rule.id == id) {
-            return rule;
+    // Every piece of advice looks its rule up: by a map, not by comparing each id in turn.
+    static const std::unordered_map<std::string_view, const AdviceRule*> byId = [] {
+        std::unordered_map<std::string_view, const AdviceRule*> map;
+        for (const AdviceRule& rule : kRules) {
+            map.emplace(rule.id, &rule);
         }
+        return map;
+    }();
+    const auto found = byId.find(id);
+    if (found == byId.end()) {
+        throw std::logic_error("no station check rule " + std::string(id));
     }
-    throw std::logic_error("no station check rule " + std::string(id));
+    return *found->second;
 }
 
 }  // namespace korvex

@@ -39,15 +39,13 @@ void Findings::add(std::string_view id, std::vector<std::string> settings,
     }
     std::string text;
     auto detail = details.begin();
-    const std::string_view form = rule.text;
-    for (size_t at = 0; at < form.size(); ++at) {
-        if (form.substr(at, 2) == "{}" && detail != details.end()) {
-            text += *detail++;
-            ++at;
-        } else {
-            text += form[at];
-        }
+    std::string_view form = rule.text;
+    for (size_t at = form.find("{}"); at != std::string_view::npos && detail != details.end();
+         at = form.find("{}")) {
+        text.append(form.substr(0, at)).append(*detail++);
+        form.remove_prefix(at + 2);
     }
+    text.append(form);
     for (const std::string& name : settings) {
         settingDef(name);  // a name outside the catalogue is a fault of the rule
     }

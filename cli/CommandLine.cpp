@@ -90,6 +90,14 @@ void addCommandOptions(CLI::App& sub, const Command& command, Arguments& given) 
                       "read the device and list the settings a write would change; write nothing",
                       given);
     }
+    if ((command.options & kBackupDirOption) && !(command.options & kWriteSafetyOptions)) {
+        addValueOption(sub, "backup-dir", "--backup-dir", "DIR",
+                       "the backups folder instead of the per-user one", given);
+    }
+    if (command.options & kCompareDeviceOption) {
+        addFlagOption(sub, "device", "also count the settings that differ from the device's",
+                      given);
+    }
     if (command.options & kTextOption) {
         addFlagOption(sub, "text", "compare the values as typed, not as the device stores them",
                       given);

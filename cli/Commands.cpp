@@ -40,11 +40,22 @@ const Command kCommands[] = {
      "read the device's configuration and save it as a configuration file", runRead,
      kOutputOption | kDeviceOptions},
     {"write",
-     "FILE.cfg [--time YYYY-MM-DDTHH:MM] [--no-verify] [--no-backup] [--backup-dir DIR] "
+     "FILE.cfg|IMAGE.bin [--time YYYY-MM-DDTHH:MM] [--no-verify] [--no-backup] [--backup-dir DIR] "
      "[--dry-run] [--simulate DIR [--sim-fault KIND:PAGE]]",
-     "write a configuration file's settings to the device, backed up before and verified after "
-     "(exit 1 when the verify finds a difference); --dry-run only lists what would change",
+     "write a configuration file's settings (or an image, such as a backup, exactly) to the "
+     "device, backed up before and verified after (exit 1 when the verify finds a difference); "
+     "--dry-run only lists what would change",
      runWrite, kTimeOption | kDeviceOptions | kWriteSafetyOptions},
+    {"backups", "[--device] [--backup-dir DIR] [--simulate DIR [--sim-fault KIND:PAGE]]",
+     "list the backups kept before writes, newest first (station, UTC time, file); with --device "
+     "how many settings of each differ from the device",
+     runBackups, kBackupDirOption | kCompareDeviceOption | kDeviceOptions},
+    {"restore",
+     "[BACKUP] [--no-verify] [--no-backup] [--backup-dir DIR] [--dry-run] "
+     "[--simulate DIR [--sim-fault KIND:PAGE]]",
+     "write a backup back to the device exactly, through the same steps as write; without BACKUP "
+     "the newest of the station the device names (or of the only station in the folder)",
+     runRestore, kDeviceOptions | kWriteSafetyOptions},
     {"firmware", "FILE.hash [--simulate DIR [--sim-fault KIND:PAGE]]",
      "upload a firmware file to the device", runFirmware, kDeviceOptions},
     {"version", "[--simulate DIR [--sim-fault KIND:PAGE]]", "show the device's firmware version",

@@ -12,16 +12,18 @@ namespace korvex::cli {
 
 // The options a command takes besides its positional arguments.
 enum CommandOption : unsigned {
-    kOutputOption = 1u << 0,        // -o, --output FILE
-    kTimeOption = 1u << 1,          // --time YYYY-MM-DDTHH:MM
-    kDeviceOptions = 1u << 2,       // the options that select the device (see DeviceChoice.h)
-    kJsonOption = 1u << 3,          // --json
-    kWriteSafetyOptions = 1u << 4,  // --no-verify, --no-backup, --backup-dir DIR, --dry-run
-    kTextOption = 1u << 5,          // --text
-    kStrictOption = 1u << 6,        // --strict
-    kVoltOption = 1u << 7,          // --volt V
-    kNewStationOptions = 1u << 8,   // --call, --ssid, --role, --position, --symbol, ... --force
-    kNumberArguments = 1u << 9,     // arguments such as "-33.9" are arguments, not options
+    kOutputOption = 1u << 0,          // -o, --output FILE
+    kTimeOption = 1u << 1,            // --time YYYY-MM-DDTHH:MM
+    kDeviceOptions = 1u << 2,         // the options that select the device (see DeviceChoice.h)
+    kJsonOption = 1u << 3,            // --json
+    kWriteSafetyOptions = 1u << 4,    // --no-verify, --no-backup, --backup-dir DIR, --dry-run
+    kTextOption = 1u << 5,            // --text
+    kStrictOption = 1u << 6,          // --strict
+    kVoltOption = 1u << 7,            // --volt V
+    kNewStationOptions = 1u << 8,     // --call, --ssid, --role, --position, --symbol, ... --force
+    kNumberArguments = 1u << 9,       // arguments such as "-33.9" are arguments, not options
+    kBackupDirOption = 1u << 10,      // --backup-dir DIR (also among kWriteSafetyOptions)
+    kCompareDeviceOption = 1u << 11,  // --device
 };
 
 struct Command {
@@ -57,5 +59,7 @@ int runSymbols(const Arguments& arguments);
 // given, since the reader takes the UTF-8 signs of minutes and seconds that Latin-1 lacks.
 PositionReading readPositionArgument(std::string_view utf8);
 int runExplain(const Arguments& arguments);
+int runBackups(const Arguments& arguments);
+int runRestore(const Arguments& arguments);
 
 }  // namespace korvex::cli

@@ -12,7 +12,10 @@ namespace korvex::cli {
 
 namespace {
 
-// "KIND:PAGE", PAGE zero-based.
+// A reply not come after this is waited for with a line on a terminal.
+constexpr std::chrono::milliseconds kWaitNotice{1000};
+
+// "KIND:PAGE" or "KIND:TRANSFER:PAGE", PAGE zero-based.
 SimulatedFaultAt parseFaultOption(const std::string& value) {
     try {
         return parseSimulatedFault(value);
@@ -26,9 +29,10 @@ SimulatedFaultAt parseFaultOption(const std::string& value) {
 void addDeviceOptions(CLI::App& command, Arguments& given) {
     addValueOption(command, "simulate", "--simulate", "DIR",
                    "talk to a simulated device kept in DIR instead of the attached one", given);
-    addValueOption(command, "sim-fault", "--sim-fault", "KIND:PAGE",
+    addValueOption(command, "sim-fault", "--sim-fault", "KIND:[TRANSFER:]PAGE",
                    "arm a fault on the simulated device: KIND reject, badsum, silent, unplug or "
-                   "corrupt at the zero-based PAGE",
+                   "corrupt at the zero-based PAGE of the first transfer that reaches it, or only "
+                   "of TRANSFER: backup, plan, write, verify, read or firmware",
                    given);
     addValueOption(command, "trace", "--trace", "FILE",
                    "record every USB report exchanged into FILE, for a bug report", given);
@@ -50,7 +54,7 @@ DeviceChoice::DeviceChoice(const Arguments& arguments) {
         // before anything is sent.
         simulated_ = std::make_unique<SimulatedDevice>(SimulatedDevice::loadOrCreate(*folder));
         if (faultText) {
-            simulated_->armFault(fault.fault, fault.page);
+            simulated_->armFault(fault);
         }
         bus_ = std::make_unique<SimulatedBus>();
         bus_->plug(*simulated_);
@@ -73,6 +77,7 @@ DeviceChoice::DeviceChoice(const Arguments& arguments) {
         }
     }
     link_ = std::make_unique<DeviceLink>(*tracing_);
+    link_->noticeLongWaits(kWaitNotice);
 }
 
 DeviceChoice::~DeviceChoice() {

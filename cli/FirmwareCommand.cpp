@@ -18,7 +18,7 @@ int runFirmware(const Arguments& arguments) {
     ListedFileChooser chooser({arguments.positional[0]});
     const auto buffer = std::make_unique<FirmwareBuffer>();
     const bool sent = UploadFirmware(device.link(), *buffer, feedback, chooser, programFolder());
-    return sent ? 0 : 1;
+    return feedback.finish(sent);
 }
 
 }  // namespace korvex::cli

@@ -23,7 +23,7 @@ int runRead(const Arguments& arguments) {
     applyStartupState(settings, clock);
     ConfigImage incoming;
     const bool read = ReadConfig(device.link(), incoming, settings, feedback);
-    return read && saveConfigFile(settings, *output, feedback) ? 0 : 1;
+    return feedback.finish(read && saveConfigFile(settings, *output, feedback));
 }
 
 }  // namespace korvex::cli

@@ -30,14 +30,17 @@ void TerminalFeedback::log(std::string_view line) {
         barDrawn_ = false;
     }
     out_ << line << '\n' << std::flush;
+    lastLine_ = line;
 }
 
 void TerminalFeedback::information(std::string_view text) {
     err_ << text << '\n' << std::flush;
+    toldErr_ = true;
 }
 
 void TerminalFeedback::message(std::string_view caption, std::string_view text) {
     err_ << caption << ": " << text << '\n' << std::flush;
+    toldErr_ = true;
 }
 
 void TerminalFeedback::plainMessage(std::string_view text) {
@@ -46,6 +49,26 @@ void TerminalFeedback::plainMessage(std::string_view text) {
 
 void TerminalFeedback::error(std::string_view text) {
     err_ << text << '\n' << std::flush;
+    toldErr_ = true;
+}
+
+void TerminalFeedback::warning(std::string_view line) {
+    log(line);
+    if (&out_ != &err_) {
+        err_ << line << '\n' << std::flush;
+    }
+    toldErr_ = true;
+}
+
+int TerminalFeedback::finish(bool succeeded) {
+    if (succeeded) {
+        return 0;
+    }
+    if (!toldErr_ && !lastLine_.empty() && &out_ != &err_) {
+        err_ << lastLine_ << '\n' << std::flush;
+        toldErr_ = true;
+    }
+    return 1;
 }
 
 void TerminalFeedback::progressBegin(int max) {
@@ -65,6 +88,14 @@ void TerminalFeedback::progressReset() {
         err_ << "\r\033[K" << std::flush;
         barDrawn_ = false;
     }
+}
+
+void TerminalFeedback::waiting(std::string_view what) {
+    if (!showProgress_) {
+        return;
+    }
+    err_ << "\r\033[K" << what << std::flush;
+    barDrawn_ = !what.empty();
 }
 
 void TerminalFeedback::drawProgress() {

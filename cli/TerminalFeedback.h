@@ -1,8 +1,9 @@
 #pragma once
 // Feedback on a terminal: log lines and the firmware version on stdout, boxes on stderr, and a
-// progress bar on stderr only when stderr is a terminal.
+// progress bar on stderr only when stderr is a terminal. A warning goes to both.
 
 #include <iosfwd>
+#include <string>
 #include <string_view>
 
 #include "settings/Feedback.h"
@@ -20,11 +21,17 @@ class TerminalFeedback final : public Feedback {
     void message(std::string_view caption, std::string_view text) override;
     void plainMessage(std::string_view text) override;
     void error(std::string_view text) override;
+    void warning(std::string_view line) override;
     void progressBegin(int max) override;
     void progressStep() override;
     void progressReset() override;
     void keepResponsive() override {}
+    void waiting(std::string_view what) override;
     void setActionsEnabled(bool) override {}
+
+    // The exit status of a command that talks to the device: 0 when it succeeded; else 1, and
+    // when nothing was said on stderr yet, the last log line is said there too.
+    int finish(bool succeeded);
 
   private:
     void drawProgress();
@@ -35,6 +42,8 @@ class TerminalFeedback final : public Feedback {
     int max_ = 100;
     int position_ = 0;
     bool barDrawn_ = false;
+    std::string lastLine_;
+    bool toldErr_ = false;
 };
 
 // Whether the process's stderr is a terminal.

@@ -21,7 +21,7 @@ int runVersion(const Arguments& arguments) {
         }
     }
     link.CloseDevice();
-    return shown ? 0 : 1;
+    return feedback.finish(shown);
 }
 
 }  // namespace korvex::cli

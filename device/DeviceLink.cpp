@@ -26,6 +26,8 @@ bool DeviceLink::OpenDevice(Feedback& feedback) {
         feedback.log("Korvex Mini is in use by another program.");
         return false;
     }
+    opened_ = *korvex;
+    feedback_ = &feedback;
     try {
         transport_ = provider_.open(*korvex);
     } catch (...) {
@@ -40,15 +42,77 @@ bool DeviceLink::OpenDevice(Feedback& feedback) {
 }
 
 void DeviceLink::CloseDevice() {
+    feedback_ = nullptr;
     transport_.reset();
     lock_.reset();
 }
 
+void DeviceLink::beginTransfer(TransferKind kind) {
+    if (transport_) {
+        transport_->transferBegins(kind);
+    }
+}
+
+ExchangeFailure DeviceLink::unlessGone(ExchangeFailure present) {
+    const auto listed = provider_.enumerate();
+    return std::find(listed.begin(), listed.end(), opened_) == listed.end() ? ExchangeFailure::Gone
+                                                                            : present;
+}
+
 bool DeviceLink::exchange(const HidReport& request, HidReport& reply) {
-    if (!transport_ || !transport_->write(request) || !transport_->read(reply, replyTimeout_)) {
+    lastFailure_ = ExchangeFailure::None;
+    if (!transport_) {
+        lastFailure_ = ExchangeFailure::NotOpened;
+    } else if (!transport_->write(request)) {
+        lastFailure_ = unlessGone(ExchangeFailure::NotSent);
+    } else if (!awaitReply(reply)) {
+        lastFailure_ = unlessGone(ExchangeFailure::NoAnswer);
+    } else if (reply.command() != request.command()) {
+        lastFailure_ = ExchangeFailure::Refused;
+    }
+    return lastFailure_ == ExchangeFailure::None;
+}
+
+bool DeviceLink::awaitReply(HidReport& reply) {
+    if (!feedback_ || noticeAfter_.count() <= 0 || noticeAfter_ >= replyTimeout_) {
+        return transport_->read(reply, replyTimeout_);
+    }
+    if (transport_->read(reply, noticeAfter_)) {
+        return true;
+    }
+    if (unlessGone(ExchangeFailure::NoAnswer) == ExchangeFailure::Gone) {
         return false;
     }
-    return reply.command() == request.command();
+    feedback_->waiting("Waiting for the Korvex Mini to answer (at most " + waitText() + ")...");
+    const bool replied = transport_->read(reply, replyTimeout_ - noticeAfter_);
+    feedback_->waiting("");
+    return replied;
+}
+
+std::string DeviceLink::waitText() const {
+    return replyTimeout_.count() % 1000 == 0 ? std::to_string(replyTimeout_.count() / 1000) + " s"
+                                             : std::to_string(replyTimeout_.count()) + " ms";
+}
+
+std::string DeviceLink::failureCause() const {
+    const auto wait = waitText();
+    switch (lastFailure_) {
+        case ExchangeFailure::None:
+            break;
+        case ExchangeFailure::NotOpened:
+            return "the device could not be opened";
+        case ExchangeFailure::NotSent:
+            return "the request could not be sent to the device";
+        case ExchangeFailure::NoAnswer:
+            return "the device did not answer within " + wait;
+        case ExchangeFailure::Refused:
+            return "the device refused the request";
+        case ExchangeFailure::BadSum:
+            return "the page arrived damaged (its sum did not match)";
+        case ExchangeFailure::Gone:
+            return "the device is gone (unplugged?)";
+    }
+    return "the exchange did not fail";
 }
 
 bool DeviceLink::writePage(DeviceCommand command, uint16_t page,
@@ -75,7 +139,11 @@ bool DeviceLink::ReadConfigPage(uint16_t page, std::span<uint8_t, kReportDataSiz
     request.setCommand(DeviceCommand::ReadConfigPage);
     request.setPage(page);
     HidReport reply;
-    if (!exchange(request, reply) || !reply.sumMatches()) {
+    if (!exchange(request, reply)) {
+        return false;
+    }
+    if (!reply.sumMatches()) {
+        lastFailure_ = ExchangeFailure::BadSum;
         return false;
     }
     const auto data = reply.data();

@@ -46,6 +46,7 @@ std::optional<size_t> readFirmwareFile(const std::filesystem::path& path, Firmwa
 // Sends pages 0..count-1 of `buffer`, stopping at the first that fails.
 bool sendPages(DeviceLink& link, const FirmwareBuffer& buffer, size_t count, Feedback& feedback) {
     const std::string total = "/" + std::to_string(count);
+    link.beginTransfer(TransferKind::Firmware);
     feedback.progressBegin(static_cast<int>(count));
     for (size_t page = 0; page < count; ++page) {
         feedback.keepResponsive();
@@ -53,6 +54,8 @@ bool sendPages(DeviceLink& link, const FirmwareBuffer& buffer, size_t count, Fee
             buffer.bytes.data() + page * kReportDataSize, kReportDataSize);
         if (!link.WriteFirmwarePage(static_cast<uint16_t>(page), data)) {
             feedback.log("Page write error: " + std::to_string(page + 1) + total);
+            feedback.log("The upload stopped at page " + std::to_string(page + 1) + ": " +
+                         link.failureCause() + ".");
             return false;
         }
         feedback.log("Page written: " + std::to_string(page + 1) + total);

@@ -26,6 +26,8 @@ class KeepingTransport final : public Transport {
         return !acknowledged || device_.keepWrittenPage(folder_, *request_);
     }
 
+    void transferBegins(TransferKind kind) override { inner_->transferBegins(kind); }
+
   private:
     std::unique_ptr<Transport> inner_;
     const SimulatedDevice& device_;

@@ -24,6 +24,28 @@ constexpr std::array<FaultName, 5> kFaultNames{{
     {"corrupt", SimulatedFault::Corrupt},
 }};
 
+struct TransferName {
+    std::string_view name;
+    TransferKind transfer;
+};
+constexpr std::array<TransferName, 6> kTransferNames{{
+    {"backup", TransferKind::Backup},
+    {"plan", TransferKind::Plan},
+    {"write", TransferKind::Write},
+    {"verify", TransferKind::Verify},
+    {"read", TransferKind::Read},
+    {"firmware", TransferKind::Firmware},
+}};
+
+template <typename Table>
+std::string namesOf(const Table& table) {
+    std::string names;
+    for (const auto& entry : table) {
+        names += (names.empty() ? "" : ", ") + std::string(entry.name);
+    }
+    return names;
+}
+
 // The code a device answers with when it refuses a request.
 constexpr uint8_t kRefusal = 0x00;
 
@@ -47,6 +69,8 @@ class SimulatedTransport final : public Transport {
         pending_ = device_.answer(request);
         return !device_.unplugged();
     }
+
+    void transferBegins(TransferKind kind) override { device_.transferBegins(kind); }
 
     bool read(HidReport& reply, std::chrono::milliseconds timeout) override {
         if (device_.unplugged()) {
@@ -78,33 +102,90 @@ std::optional<SimulatedFault> simulatedFaultNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<TransferKind> transferNamed(std::string_view name) {
+    for (const auto& entry : kTransferNames) {
+        if (entry.name == name) {
+            return entry.transfer;
+        }
+    }
+    return std::nullopt;
+}
+
 SimulatedFaultAt parseSimulatedFault(std::string_view text) {
     const auto colon = text.find(':');
+    const auto lastColon = text.rfind(':');
     const auto fault = simulatedFaultNamed(text.substr(0, colon));
+    std::optional<TransferKind> transfer = TransferKind::Unnamed;
+    if (colon != lastColon) {
+        transfer = transferNamed(text.substr(colon + 1, lastColon - colon - 1));
+    }
+    // A corrupted page is one stored wrong, so only a configuration write can meet it.
+    const bool corruptsNothing = fault == SimulatedFault::Corrupt &&
+                                 transfer != TransferKind::Unnamed &&
+                                 transfer != TransferKind::Write;
     uint16_t page = 0;
     const char* end = text.data() + text.size();
-    const char* digits = colon == std::string_view::npos ? end : text.data() + colon + 1;
+    const char* digits = colon == std::string_view::npos ? end : text.data() + lastColon + 1;
     const auto parsed = std::from_chars(digits, end, page);
-    if (fault && digits != end && parsed.ec == std::errc() && parsed.ptr == end) {
-        return {*fault, page};
+    if (fault && transfer && !corruptsNothing && digits != end && parsed.ec == std::errc() &&
+        parsed.ptr == end) {
+        return {*fault, page, *transfer};
     }
-    std::string kinds;
-    for (const auto& entry : kFaultNames) {
-        kinds += (kinds.empty() ? "" : ", ") + std::string(entry.name);
-    }
-    throw std::invalid_argument("--sim-fault takes KIND:PAGE with KIND one of " + kinds +
-                                " and PAGE a zero-based page number, not " + std::string(text));
+    throw std::invalid_argument(
+        "--sim-fault takes KIND:PAGE or KIND:TRANSFER:PAGE with KIND one of " +
+        namesOf(kFaultNames) + ", TRANSFER one of " + namesOf(kTransferNames) +
+        " (corrupt: write only) and PAGE a zero-based page number, not " + std::string(text));
 }
 
 SimulatedDevice::SimulatedDevice(const ConfigImage& eeprom)
     : eeprom_(eeprom), flash_(kFlashSize, kErasedFlash) {}
 
-void SimulatedDevice::armFault(SimulatedFault fault, uint16_t page) {
-    fault_ = ArmedFault{fault, page};
+void SimulatedDevice::armFault(SimulatedFault fault, uint16_t page, TransferKind transfer) {
+    fault_ = ArmedFault{fault, page, transfer};
+}
+
+void SimulatedDevice::transferBegins(TransferKind kind) {
+    transfer_ = kind;
+    transferTold_ = true;
+}
+
+void SimulatedDevice::guessTransfer(const HidReport& request) {
+    const uint8_t command = request.command();
+    if (transferTold_ || !carriesPage(command)) {
+        return;
+    }
+    // A transfer starts at page 0, or where the requests change their command.
+    if (request.page() == 0 || command != lastPageCommand_) {
+        switch (static_cast<DeviceCommand>(command)) {
+            case DeviceCommand::WriteConfigPage:
+                transfer_ = TransferKind::Write;
+                break;
+            case DeviceCommand::WriteFirmwarePage:
+                transfer_ = TransferKind::Firmware;
+                break;
+            default:
+                transfer_ = lastPageCommand_ == static_cast<uint8_t>(DeviceCommand::WriteConfigPage)
+                                ? TransferKind::Verify
+                                : TransferKind::Read;
+        }
+    }
+    lastPageCommand_ = command;
+}
+
+bool SimulatedDevice::inArmedTransfer() const {
+    const TransferKind armed = fault_->transfer;
+    if (armed == TransferKind::Unnamed || armed == transfer_) {
+        return true;
+    }
+    // Guessed from the requests, a read before a write looks like any other read.
+    const bool readBeforeWrite = armed == TransferKind::Backup || armed == TransferKind::Plan;
+    return !transferTold_ && readBeforeWrite && transfer_ == TransferKind::Read;
 }
 
 std::optional<SimulatedFault> SimulatedDevice::strikingFault(const HidReport& request) {
-    if (!fault_ || !carriesPage(request.command()) || request.page() != fault_->page) {
+    guessTransfer(request);
+    if (!fault_ || !carriesPage(request.command()) || request.page() != fault_->page ||
+        !inArmedTransfer()) {
         return std::nullopt;
     }
     if (fault_->kind == SimulatedFault::Corrupt &&

@@ -33,14 +33,20 @@ enum class SimulatedFault {
 // "reject", "badsum", "silent", "unplug", "corrupt".
 std::optional<SimulatedFault> simulatedFaultNamed(std::string_view name);
 
-// A fault and the zero-based page it strikes at.
+// "backup", "plan", "write", "verify", "read", "firmware".
+std::optional<TransferKind> transferNamed(std::string_view name);
+
+// A fault, the transfer it waits for (Unnamed: whichever comes first) and the zero-based page it
+// strikes at.
 struct SimulatedFaultAt {
     SimulatedFault fault = SimulatedFault::Reject;
     uint16_t page = 0;
+    TransferKind transfer = TransferKind::Unnamed;
     bool operator==(const SimulatedFaultAt&) const = default;
 };
-// "KIND:PAGE" as --sim-fault takes it; anything else throws std::invalid_argument with a message
-// that names the form and the kinds.
+// "KIND:PAGE" or "KIND:TRANSFER:PAGE" as --sim-fault takes it; anything else (and corrupt with a
+// transfer that writes no configuration page) throws std::invalid_argument with a message that
+// names the form, the kinds and the transfers.
 SimulatedFaultAt parseSimulatedFault(std::string_view text);
 
 class SimulatedDevice {
@@ -75,10 +81,18 @@ class SimulatedDevice {
     uint32_t firmwareVersion() const { return firmwareVersion_; }
     void setFirmwareVersion(uint32_t version) { firmwareVersion_ = version; }
 
-    // Arms `fault` for the first request that carries page `page` (zero-based); Corrupt waits for
-    // the first write of that page. Reject, BadSum, Silent and Corrupt strike once; Unplug stays
-    // until plugIn().
-    void armFault(SimulatedFault fault, uint16_t page);
+    // Arms `fault` for the first request that carries page `page` (zero-based) in a transfer of
+    // kind `transfer` (Unnamed: in any); Corrupt waits for the first write of that page. Reject,
+    // BadSum, Silent and Corrupt strike once; Unplug stays until plugIn().
+    void armFault(SimulatedFault fault, uint16_t page,
+                  TransferKind transfer = TransferKind::Unnamed);
+    void armFault(const SimulatedFaultAt& fault) {
+        armFault(fault.fault, fault.page, fault.transfer);
+    }
+    // What the requests from now on are for, as the link says it. A device never told (behind
+    // the kernel's HID stack) guesses: a configuration read that follows a configuration write
+    // is the verify, any other the read, and such a read counts as a backup or plan read too.
+    void transferBegins(TransferKind kind);
     void disarmFault() { fault_.reset(); }
     bool unplugged() const { return unplugged_; }
     void plugIn() { unplugged_ = false; }
@@ -93,8 +107,11 @@ class SimulatedDevice {
     struct ArmedFault {
         SimulatedFault kind;
         uint16_t page;
+        TransferKind transfer;
     };
     std::optional<SimulatedFault> strikingFault(const HidReport& request);
+    void guessTransfer(const HidReport& request);
+    bool inArmedTransfer() const;
     HidReport serve(const HidReport& request);
 
     std::filesystem::path folder_;
@@ -104,6 +121,9 @@ class SimulatedDevice {
     std::optional<ArmedFault> fault_;
     bool unplugged_ = false;
     uint64_t requestCount_ = 0;
+    TransferKind transfer_ = TransferKind::Unnamed;
+    bool transferTold_ = false;
+    uint8_t lastPageCommand_ = 0;
 };
 
 // The HID interfaces of a machine with simulated devices plugged in, as a TransportProvider.

@@ -62,6 +62,7 @@ class TracingTransport final : public Transport {
     TracingTransport(std::unique_ptr<Transport> inner, TraceRecorder& recorder);
     bool write(const HidReport& request) override;
     bool read(HidReport& reply, std::chrono::milliseconds timeout) override;
+    void transferBegins(TransferKind kind) override { inner_->transferBegins(kind); }
 
   private:
     std::unique_ptr<Transport> inner_;

@@ -16,6 +16,18 @@ namespace korvex {
 // How long an exchange waits for the device's reply before it fails.
 inline constexpr std::chrono::milliseconds kReplyTimeout = std::chrono::seconds(5);
 
+// What a run of page exchanges is for. A real device never hears of it; a simulated one aims its
+// faults by it.
+enum class TransferKind {
+    Unnamed,   // not said: a simulated device guesses it from the requests
+    Backup,    // the device's image read and kept before a write
+    Plan,      // the device's image read before a write only to compare, nothing kept
+    Write,     // the configuration pages of a write
+    Verify,    // the pages read back after a write
+    Read,      // "Read config"
+    Firmware,  // the pages of a firmware upload
+};
+
 class Transport {
   public:
     virtual ~Transport() = default;
@@ -24,6 +36,8 @@ class Transport {
     // Waits at most `timeout` for the next reply and stores it with report id 0 at byte 0;
     // false on time-out or error.
     virtual bool read(HidReport& reply, std::chrono::milliseconds timeout) = 0;
+    // Told before the first exchange of a transfer; a wrapper passes it on. Sends nothing.
+    virtual void transferBegins(TransferKind /*kind*/) {}
 };
 
 // One HID interface as the system lists it.

@@ -10,6 +10,7 @@
 
 #include "files/AtomicFile.h"
 #include "files/ConfigFile.h"
+#include "files/ImageFile.h"
 #include "image/Codec.h"
 #include "settings/SettingsStore.h"
 #include "settings/SilentFeedback.h"
@@ -26,8 +27,13 @@ constexpr const char* kProgramFolder = "korvex-mini";
 constexpr size_t kVersionOffset = 6;
 constexpr size_t kVersionWidth = 8;
 
-// CALL-YYYYMMDDTHHMMZ, with -N when that minute already has a backup.
-const std::regex kBackupName(R"(([A-Za-z0-9_]+)-(\d{8}T\d{4}Z)(?:-(\d+))?\.(cfg|bin))");
+// CALL[-SSID]-YYYYMMDDTHHMMZ, with -N when that minute already has a backup.
+const std::regex kBackupName(
+    R"(([A-Za-z0-9_]+(?:-\d{1,2})?)-((\d{4})(\d{2})(\d{2})T(\d{2})(\d{2})Z)(?:-(\d+))?\.(cfg|bin))");
+constexpr int kStationPart = 1;
+constexpr int kMinutePart = 2;
+constexpr int kNumberPart = 8;
+constexpr int kExtensionPart = 9;
 
 // The callsign as a file name part: without the call field's padding, letters and digits only,
 // so that no image can name a path.
@@ -132,8 +138,11 @@ std::optional<fs::path> saveBackup(const ConfigImage& image, const fs::path& fol
     SilentFeedback quiet;
     const bool decoded = DecodeConfigImage(copy, settings, quiet);
     const bool complete = decoded && image.checksumMatches();
-    const fs::path stem = freeStem(folder, fileNamePart(decoded ? settings.text("Callsign") : "") +
-                                               "-" + minuteStamp(clock.utcNow()));
+    const std::string ssid = decoded ? settings.text("Ssid") : "0";
+    const fs::path stem =
+        freeStem(folder, fileNamePart(decoded ? settings.text("Callsign") : "") +
+                             (ssid == "0" || ssid.empty() ? "" : "-" + fileNamePart(ssid)) + "-" +
+                             minuteStamp(clock.utcNow()));
     const fs::path bin = fs::path(stem).concat(".bin");
     const fs::path cfg = fs::path(stem).concat(".cfg");
     const std::string_view bytes(reinterpret_cast<const char*>(image.bytes.data()), kImageSize);
@@ -169,11 +178,11 @@ void pruneBackups(const fs::path& folder, size_t keep) {
             continue;
         }
         // The number padded, so that "-10" sorts after "-9" as text.
-        std::string number = match[3].matched ? match[3].str() : "1";
+        std::string number = match[kNumberPart].matched ? match[kNumberPart].str() : "1";
         number.insert(0, number.size() < 20 ? 20 - number.size() : 0, '0');
         const std::string stem = name.substr(0, name.size() - 4);
         auto& backup = backups[stem];
-        backup.order = match[2].str() + number + stem;
+        backup.order = match[kMinutePart].str() + number + stem;
         backup.files.push_back(entry.path());
     }
     std::vector<const Backup*> newestFirst;
@@ -187,6 +196,132 @@ void pruneBackups(const fs::path& folder, size_t keep) {
             fs::remove(file, error);
         }
     }
+}
+
+std::string stationName(std::string_view callsign, std::string_view ssid) {
+    while (!callsign.empty() && callsign.back() == ' ') {
+        callsign.remove_suffix(1);
+    }
+    return std::string(callsign) + (ssid.empty() || ssid == "0" ? "" : "-" + std::string(ssid));
+}
+
+std::string utcMinuteText(const UtcDateTime& time) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d UTC", time.year, time.month,
+                  time.day, time.hour, time.minute);
+    return text;
+}
+
+std::optional<std::string> stationIn(const ConfigImage& image) {
+    ConfigImage copy = image;
+    SettingsStore settings = startupSettings(FixedClock(UtcDateTime{}));
+    SilentFeedback quiet;
+    if (!DecodeConfigImage(copy, settings, quiet)) {
+        return std::nullopt;
+    }
+    return stationName(settings.text("Callsign"), settings.text("Ssid"));
+}
+
+namespace {
+
+// What a backup's image says of itself: its station, or why it cannot be restored.
+void examine(BackupEntry& entry) {
+    if (entry.image.empty()) {
+        entry.problem = "its image (.bin) is missing";
+        return;
+    }
+    const auto bytes = readImageBytes(entry.image);
+    if (!bytes) {
+        entry.problem = "its image is not " + std::to_string(kImageSize) + " bytes long";
+        return;
+    }
+    entry.bytes = *bytes;
+    const auto station = stationIn(*bytes);
+    if (!station) {
+        entry.problem = "its image is of version \"" + versionIn(*bytes) + "\", not " +
+                        std::string(kVersionText);
+        return;
+    }
+    entry.station = *station;
+    if (!bytes->checksumMatches()) {
+        entry.problem = "its image has a bad checksum (a damaged or partly written configuration)";
+    }
+}
+
+}  // namespace
+
+std::optional<BackupEntry> backupAt(const fs::path& file) {
+    const fs::path folder = file.parent_path();
+    std::string stem = file.filename().string();
+    if (file.extension() == ".bin" || file.extension() == ".cfg") {
+        stem = file.stem().string();
+    }
+    std::smatch match;
+    const std::string binName = stem + ".bin";
+    if (!std::regex_match(binName, match, kBackupName)) {
+        return std::nullopt;
+    }
+    BackupEntry entry;
+    entry.station = match[kStationPart].str();
+    const auto number = [&](int part) { return std::stoi(match[part].str()); };
+    entry.time = UtcDateTime{number(3), number(4), number(5), number(6), number(7), 0};
+    std::error_code error;
+    const fs::path bin = folder / (stem + ".bin");
+    const fs::path cfg = folder / (stem + ".cfg");
+    if (fs::is_regular_file(bin, error)) {
+        entry.image = bin;
+    }
+    if (fs::is_regular_file(cfg, error)) {
+        entry.settings = cfg;
+    }
+    if (entry.image.empty() && entry.settings.empty()) {
+        return std::nullopt;
+    }
+    examine(entry);
+    return entry;
+}
+
+std::vector<BackupEntry> listBackups(const fs::path& folder) {
+    std::map<std::string, std::string> stems;  // stem -> its order key
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        std::smatch match;
+        if (!entry.is_regular_file(error) || !std::regex_match(name, match, kBackupName)) {
+            continue;
+        }
+        std::string number = match[kNumberPart].matched ? match[kNumberPart].str() : "1";
+        number.insert(0, number.size() < 20 ? 20 - number.size() : 0, '0');
+        stems[name.substr(0, name.size() - 4)] = match[kMinutePart].str() + number;
+    }
+    std::vector<std::pair<std::string, std::string>> ordered(stems.begin(), stems.end());
+    std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) {
+        return a.second != b.second ? a.second > b.second : a.first < b.first;
+    });
+    std::vector<BackupEntry> backups;
+    for (const auto& [stem, order] : ordered) {
+        if (auto entry = backupAt(folder / stem)) {
+            backups.push_back(std::move(*entry));
+        }
+    }
+    return backups;
+}
+
+const BackupEntry* newestRestorable(const std::vector<BackupEntry>& backups,
+                                    std::string_view station) {
+    const auto same = [&](const std::string& name) {
+        return std::equal(name.begin(), name.end(), station.begin(), station.end(),
+                          [](char a, char b) {
+                              return std::toupper(static_cast<unsigned char>(a)) ==
+                                     std::toupper(static_cast<unsigned char>(b));
+                          });
+    };
+    for (const auto& entry : backups) {
+        if (entry.problem.empty() && same(entry.station)) {
+            return &entry;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace korvex

@@ -13,6 +13,8 @@ firmware 33    |                      | firmware /fw33.hash        | 0 | Firmwar
 firmware 7680  |                      | firmware /fw7680.hash      | 0 | Firmware upgrade success | -
 silent page    | --sim-fault silent:5 | read -o /tmp/silent.cfg    | 1 | Page read error: 6/192  | -
 emulator killed |                     | firmware /fw7680.hash      | 1 | Page write error: [0-9]*/7680 | Page written: 200/7680
+write cut off  | --folder /tmp/emu --sim-fault unplug:write:10 | write /tmp/station.cfg --backup-dir /tmp/backups | 1 | The device now holds a partly written configuration .* | -
+restore        | --folder /tmp/emu        | restore --backup-dir /tmp/backups | 0 | Eeprom verify success | -
 not found      | -                    | version                    | 1 | Korvex Mini not found.  | -
 '
 
@@ -34,6 +36,9 @@ wait_hidraw() {
 }
 
 korvex-cli defaults -o /tmp/defaults.cfg >/dev/null
+# A station that differs from a fresh device, for the write that is cut off and then restored.
+cp /tmp/defaults.cfg /tmp/station.cfg
+korvex-cli set /tmp/station.cfg Txdelay=300 >/dev/null
 
 echo "$checks" | while IFS='|' read -r name emulator arguments status expected kill_at; do
     name=$(trim "$name")

@@ -1,9 +1,27 @@
 #pragma once
 // The feedback seam: everything the user is told during an action.
 
+#include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace korvex {
+
+// What a write that failed after the device was opened left on the device.
+enum class DeviceAfterWrite {
+    Untouched,            // nothing of its configuration was changed
+    PartlyWritten,        // some pages are new, the rest old: the device will refuse it
+    WrittenButDifferent,  // every page went, but the device does not hold (or could not be
+                          // read back to show that it holds) what was sent
+};
+
+struct WriteFailure {
+    DeviceAfterWrite state = DeviceAfterWrite::Untouched;
+    // What happened and what to do, one line.
+    std::string text;
+    // The backup kept by this write; empty when none was kept.
+    std::filesystem::path backup;
+};
 
 class Feedback {
   public:
@@ -22,6 +40,12 @@ class Feedback {
     // A line that the user must not miss: appended to the log, and shown in a warning box too
     // where there is a window.
     virtual void warning(std::string_view line) { log(line); }
+    // The end of a write that failed after the device was opened: its text logged, and where
+    // there is a window, a box that offers the way back.
+    virtual void writeFailed(const WriteFailure& failure) { warning(failure.text); }
+    // What the action waits for, while it waits ("" when it no longer does); a window shows it
+    // in its status line. Nothing happens by default.
+    virtual void waiting(std::string_view /*what*/) {}
 
     // Progress bar: position 0, range 0..max; one step per good page; back to 0 at the end.
     virtual void progressBegin(int max) = 0;

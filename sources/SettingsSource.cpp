@@ -7,6 +7,7 @@
 
 #include "device/ConfigTransfer.h"
 #include "files/ConfigFile.h"
+#include "files/ImageFile.h"
 #include "image/Codec.h"
 #include "settings/StartupState.h"
 
@@ -100,17 +101,7 @@ bool loadSettingsSource(const SettingsSource& source, SettingsStore& settings, F
 }
 
 std::optional<ConfigImage> readImageFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    ConfigImage image;
-    in.read(reinterpret_cast<char*>(image.bytes.data()),
-            static_cast<std::streamsize>(image.bytes.size()));
-    if (static_cast<size_t>(in.gcount()) != image.bytes.size() || in.peek() != EOF) {
-        return std::nullopt;
-    }
-    return image;
+    return readImageBytes(path);
 }
 
 }  // namespace korvex

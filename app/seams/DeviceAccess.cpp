@@ -5,10 +5,19 @@
 
 namespace korvex::app {
 
+namespace {
+
+// A reply not come after this is waited for with a line in the log.
+constexpr std::chrono::milliseconds kWaitNotice{1000};
+
+}  // namespace
+
 HidDeviceAccess::HidDeviceAccess()
     : provider_(std::make_unique<HidapiTransportProvider>()),
       tracing_(std::make_unique<TracingProvider>(*provider_)),
-      link_(std::make_unique<DeviceLink>(*tracing_)) {}
+      link_(std::make_unique<DeviceLink>(*tracing_)) {
+    link_->noticeLongWaits(kWaitNotice);
+}
 
 HidDeviceAccess::~HidDeviceAccess() = default;
 
@@ -25,6 +34,7 @@ SimulatedDeviceAccess::SimulatedDeviceAccess(std::optional<std::filesystem::path
         std::make_unique<TracingProvider>(keeping_ ? static_cast<TransportProvider&>(*keeping_)
                                                    : static_cast<TransportProvider&>(bus_));
     link_ = std::make_unique<DeviceLink>(*tracing_);
+    link_->noticeLongWaits(kWaitNotice);
 }
 
 SimulatedDeviceAccess::~SimulatedDeviceAccess() = default;

@@ -32,6 +32,33 @@ void WidgetFeedback::logLine(const QString& line) {
     bar->setValue(bar->maximum());
 }
 
+void WidgetFeedback::writeFailed(const WriteFailure& failure) {
+    log(failure.text);
+    const QString caption = fromLatin1(kApplicationName);
+    if (failure.backup.empty() || failure.state == DeviceAfterWrite::Untouched) {
+        boxes_.show(BoxIcon::Warning, caption, fromLatin1(failure.text));
+        return;
+    }
+    const int chosen = boxes_.choose(BoxIcon::Warning, caption, fromLatin1(failure.text),
+                                     {QStringLiteral("&Restore backup"),
+                                      QStringLiteral("&Write again"), QStringLiteral("&Close")});
+    if (chosen == 0 || chosen == 1) {
+        recovery_ =
+            Recovery{chosen == 0 ? Recovery::RestoreBackup : Recovery::WriteAgain, failure.backup};
+    }
+}
+
+void WidgetFeedback::waiting(std::string_view what) {
+    if (!what.empty()) {
+        log(what);
+        repaintProgress();
+    }
+}
+
+std::optional<WidgetFeedback::Recovery> WidgetFeedback::takeRecovery() {
+    return std::exchange(recovery_, std::nullopt);
+}
+
 std::optional<std::string> WidgetFeedback::takeRefusedSetting() {
     return std::exchange(refusedSetting_, std::nullopt);
 }

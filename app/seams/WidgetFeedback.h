@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -36,6 +37,19 @@ class WidgetFeedback final : public Feedback {
     void keepResponsive() override;
     void setActionsEnabled(bool enabled) override;
     void settingRefused(std::string_view setting) override;
+    // A write that failed: its line, then a box that says what the device holds; where a backup
+    // of the write exists and the device was changed, the box offers the way back, which the
+    // window takes with takeRecovery().
+    void writeFailed(const WriteFailure& failure) override;
+    // A wait for a slow reply: its line, painted at once.
+    void waiting(std::string_view what) override;
+
+    // What the user chose in a write failure's box, once.
+    struct Recovery {
+        enum Choice { RestoreBackup, WriteAgain } choice;
+        std::filesystem::path backup;
+    };
+    std::optional<Recovery> takeRecovery();
 
     // A line of the window's own, appended like log().
     void logLine(const QString& line);
@@ -51,6 +65,7 @@ class WidgetFeedback final : public Feedback {
     MessageBoxes& boxes_;
     bool processingEvents_ = false;  // the running page loop calls keepResponsive()
     std::optional<std::string> refusedSetting_;
+    std::optional<Recovery> recovery_;
 };
 
 }  // namespace korvex::app

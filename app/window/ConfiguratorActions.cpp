@@ -8,6 +8,7 @@
 #include "app/seams/Latin1.h"
 
 #include "device/ConfigTransfer.h"
+#include "files/Backups.h"
 #include "files/ConfigFile.h"
 #include "files/RemoteUpdate.h"
 
@@ -89,7 +90,7 @@ QString writeQuestionText(const WritePlan* plan, bool startup) {
 }  // namespace
 
 bool ConfiguratorActions::readConfig() {
-    const bool read = ReadConfig(device_.link(), incoming_, settings_, feedback_);
+    const bool read = ReadConfig(device_.link(), incoming_, settings_, feedback_, &deviceDamaged_);
     holdsStartupSettings_ = holdsStartupSettings_ && !read;
     return read;
 }
@@ -100,6 +101,20 @@ bool ConfiguratorActions::writeConfig() {
         WriteConfig(device_.link(), outgoing_, settings_, feedback_, clock_, writeSafety_);
     holdsStartupSettings_ = holdsStartupSettings_ && !written;
     return written;
+}
+
+bool ConfiguratorActions::restoreBackup(const std::filesystem::path& file) {
+    const auto backup = backupAt(file);
+    if (!backup || !backup->bytes) {
+        feedback_.warning("The backup cannot be restored: " + file.string() +
+                          (backup ? " (" + backup->problem + ")." : "."));
+        return false;
+    }
+    feedback_.log("Restoring " + backup->station + " of " + utcMinuteText(backup->time) + ": " +
+                  backup->file().string());
+    // The window is about to hold the backup's settings, not its start-up ones.
+    holdsStartupSettings_ = false;
+    return RestoreImage(device_.link(), *backup->bytes, settings_, feedback_, clock_, writeSafety_);
 }
 
 WriteConfirmation ConfiguratorActions::writeConfirmation(bool confirmChanges) {

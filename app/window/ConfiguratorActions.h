@@ -36,6 +36,12 @@ class ConfiguratorActions {
 
     // True when the settings were read from the device ("Eeprom read success.").
     bool readConfig();
+    // The last "Read config" read every page of a damaged or partly written configuration.
+    bool deviceDamaged() const { return deviceDamaged_; }
+    // Writes the backup kept in `file` (its .bin or .cfg) back to the device exactly, through the
+    // plan, pages and verify; the window then holds its settings. False when it cannot be read
+    // or was not written.
+    bool restoreBackup(const std::filesystem::path& file);
     // True when every page was written ("Eeprom write success"). Once the checks of the write
     // have passed, and before the device is opened, the station check's line is logged.
     bool writeConfig();
@@ -82,6 +88,7 @@ class ConfiguratorActions {
     WriteSafety writeSafety_;
     WriteQuestion question_;
     bool holdsStartupSettings_ = true;
+    bool deviceDamaged_ = false;
 };
 
 }  // namespace korvex::app

@@ -24,9 +24,9 @@
 #include "app/controls/WidgetSettings.h"
 #include "app/dialogs/FilterDialog.h"
 #include "app/dialogs/SpecialStringsDialog.h"
-#include "app/newstation/PositionDialog.h"
 #include "app/help/HelpMenus.h"
 #include "app/help/SettingsHelp.h"
+#include "app/newstation/PositionDialog.h"
 #include "app/seams/DeviceAccess.h"
 #include "app/seams/Latin1.h"
 #include "app/seams/WidgetFeedback.h"
@@ -36,6 +36,7 @@
 #include "app/window/DeviceIndicator.h"
 #include "app/window/EditSteps.h"
 #include "app/window/WindowMenus.h"
+#include "files/Backups.h"
 #include "reference/ReferenceFile.h"
 #include "settings/Catalogue.h"
 #include "settings/Clock.h"
@@ -178,6 +179,7 @@ MainWindow::MainWindow(MainWindowServices services)
     menuServices.showSetting = [this](std::string_view name) { showSetting(name); };
     menuServices.clock = services_.clock;
     menuServices.mayDiscardChanges = [this] { return mayDiscardChanges(); };
+    menuServices.restored = [this] { markUnchanged(); };
     menus_ = new WindowMenus(std::move(menuServices));
     frame->setMenuBar(&menus_->menuBar());
     deviceIndicator_ = new DeviceIndicator(services_.device->provider(), this);
@@ -252,10 +254,28 @@ void MainWindow::buildActionGroups() {
     }
 }
 
+void MainWindow::offerRestoreOfDamagedDevice() {
+    // The station the device's image names, else the window's.
+    std::string station =
+        stationIn(actions_->incoming())
+            .value_or(stationName(settings_->text("Callsign"), settings_->text("Ssid")));
+    if (services_.boxes->ask(BoxIcon::Warning, QStringLiteral("Read config"),
+                             fromLatin1(kDamagedDeviceLine), QStringLiteral("Restore &backup..."),
+                             QStringLiteral("&Close"))) {
+        menus_->offerRestore(station);
+    }
+}
+
 void MainWindow::connectButtons() {
     connect(readConfigButton_, &QPushButton::clicked, this, [this] {
         run("Read config", [this] {
-            if (!mayDiscardChanges() || !actions_->readConfig()) {
+            if (!mayDiscardChanges()) {
+                return false;
+            }
+            if (!actions_->readConfig()) {
+                if (actions_->deviceDamaged()) {
+                    offerRestoreOfDamagedDevice();
+                }
                 return false;
             }
             markUnchanged();
@@ -265,7 +285,18 @@ void MainWindow::connectButtons() {
     });
     connect(writeConfigButton_, &QPushButton::clicked, this, [this] {
         run("Write config", [this] {
-            if (!actions_->writeConfig()) {
+            bool written = actions_->writeConfig();
+            // The way back that the failure's box offered, as long as the user takes it.
+            while (!written) {
+                const auto recovery = feedback_->takeRecovery();
+                if (!recovery) {
+                    break;
+                }
+                written = recovery->choice == WidgetFeedback::Recovery::RestoreBackup
+                              ? actions_->restoreBackup(recovery->backup)
+                              : actions_->writeConfig();
+            }
+            if (!written) {
                 return false;
             }
             markUnchanged();

@@ -69,6 +69,9 @@ class MainWindow final : public QWidget {
   private:
     void buildActionGroups();
     void connectButtons();
+    // After a read that found the device's configuration damaged: a box that offers to restore
+    // a backup, the newest of the station the device or the window names selected.
+    void offerRestoreOfDamagedDevice();
     // Ctrl+Tab / Ctrl+PageDown and Ctrl+Shift+Tab / Ctrl+PageUp step through the pages: the tabs
     // in order, the inner pages of "Telemetry reports" in their place, round at the ends.
     void addPageKeys();

@@ -30,7 +30,7 @@ std::filesystem::path pathOf(const QString& text) {
 }
 
 const char kUsage[] =
-    "Usage: korvex-configurator [--simulate DIR [--sim-fault KIND:PAGE]]\n"
+    "Usage: korvex-configurator [--simulate DIR [--sim-fault KIND:[TRANSFER:]PAGE]]\n"
     "                           [--time YYYY-MM-DDTHH:MM]\n"
     "\n"
     "The desktop configurator of the Korvex Mini.\n"
@@ -40,7 +40,8 @@ const char kUsage[] =
     "                         Korvex Mini on USB (also KORVEX_SIMULATE=DIR)\n"
     "  --sim-fault KIND:PAGE  arm a fault on the simulated device for the first request of the\n"
     "                         zero-based page PAGE; KIND is reject, badsum, silent, unplug or\n"
-    "                         corrupt\n"
+    "                         corrupt; KIND:TRANSFER:PAGE only in that transfer: backup, plan,\n"
+    "                         write, verify, read or firmware\n"
     "  --time YYYY-MM-DDTHH:MM\n"
     "                         use this UTC time instead of the computer's clock (the date and\n"
     "                         time settings and the configuration's stamp)\n"
@@ -109,7 +110,7 @@ int startUp(const StartOptions& options) {
     if (options.simulateFolder) {
         device = std::make_unique<SimulatedDeviceAccess>(options.simulateFolder);
         if (options.simulatedFault) {
-            device->device().armFault(options.simulatedFault->fault, options.simulatedFault->page);
+            device->device().armFault(*options.simulatedFault);
         }
     }
 

@@ -14,6 +14,7 @@
 
 #include "advice/StationCheck.h"
 #include "app/dialogs/CompareDialog.h"
+#include "app/dialogs/RestoreDialog.h"
 #include "app/dialogs/StationCheckDialog.h"
 #include "app/dialogs/UsbAccessHelp.h"
 #include "app/newstation/NewStationWizard.h"
@@ -22,6 +23,7 @@
 #include "app/seams/MessageBoxes.h"
 #include "app/window/ConfiguratorActions.h"
 #include "device/HidapiVersion.h"
+#include "files/Backups.h"
 #include "files/ConfigFile.h"
 #include "image/StoredForm.h"
 #include "newstation/NewStation.h"
@@ -95,6 +97,7 @@ bool WindowMenus::eventFilter(QObject* watched, QEvent* event) {
             compareEntry_->setEnabled(enabled);
             trace_->setEnabled(enabled);
             checkEntry_->setEnabled(enabled);
+            restoreEntry_->setEnabled(enabled);
         }
     }
     return QObject::eventFilter(watched, event);
@@ -167,6 +170,13 @@ void WindowMenus::buildDeviceMenu() {
     connect(trace_, &QAction::toggled, this, &WindowMenus::recordTrace);
     connect(device->addAction(QStringLiteral("&Open backups folder")), &QAction::triggered, this,
             &WindowMenus::openBackupsFolder);
+    restoreEntry_ = device->addAction(QStringLiteral("Re&store backup..."));
+    connect(restoreEntry_, &QAction::triggered, this, [this] {
+        services_.run([this] {
+            offerRestore(stationName(services_.settings->text("Callsign"),
+                                     services_.settings->text("Ssid")));
+        });
+    });
 
     device->addSeparator();
     checkEntry_ = device->addAction(QStringLiteral("C&heck station..."));
@@ -243,6 +253,29 @@ void WindowMenus::recordTrace(bool on) {
     services_.device->setTrace(traceRecorder_.get());
     tracePath_ = *path;
     services_.feedback->log("Trace recording started: " + tracePath_.string());
+}
+
+RestoreDialog* WindowMenus::restoreDialog() const {
+    return restore_.data();
+}
+
+void WindowMenus::offerRestore(std::string_view station) {
+    delete restore_;
+    restore_ = new RestoreDialog(listBackups(services_.backupsFolder), *services_.settings, station,
+                                 services_.window);
+    connect(restore_, &QDialog::accepted, this, [this] {
+        const BackupEntry* chosen = restore_ ? restore_->chosen() : nullptr;
+        if (!chosen) {
+            return;
+        }
+        const std::filesystem::path file = chosen->file();
+        bool restored = false;
+        services_.run([&] { restored = services_.actions->restoreBackup(file); });
+        if (restored && services_.restored) {
+            services_.restored();
+        }
+    });
+    services_.showDialog(*restore_);
 }
 
 void WindowMenus::compareWithFile() {

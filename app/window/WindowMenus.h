@@ -37,6 +37,7 @@ namespace korvex::app {
 
 class CompareDialog;
 class NewStationWizard;
+class RestoreDialog;
 class ConfiguratorActions;
 class StationCheckDialog;
 class DeviceAccess;
@@ -69,6 +70,9 @@ struct WindowMenusServices {
     // The six action buttons: the File and Device entries of the same name press them, and
     // follow their enabled state (as do the other entries that start an action).
     WindowButtons buttons;
+    // Told after a backup chosen in the restore dialog was written: the window holds what the
+    // device holds.
+    std::function<void()> restored;
     // Leads to a setting's field, as a failed check does.
     std::function<void(std::string_view)> showSetting;
     const Clock* clock = nullptr;
@@ -89,6 +93,10 @@ class WindowMenus final : public QObject {
     CompareDialog* compareDialog() const;
     StationCheckDialog* stationCheckDialog() const;
     NewStationWizard* newStationWizard() const;
+    RestoreDialog* restoreDialog() const;
+    // Device > "Restore backup...": the backups listed, the newest of `station` selected; on
+    // "Restore" the chosen one is written to the device.
+    void offerRestore(std::string_view station);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,6 +133,8 @@ class WindowMenus final : public QObject {
     QPointer<CompareDialog> compare_;
     QPointer<StationCheckDialog> stationCheck_;
     QPointer<NewStationWizard> newStation_;
+    QPointer<RestoreDialog> restore_;
+    QAction* restoreEntry_ = nullptr;
 };
 
 }  // namespace korvex::app

@@ -85,7 +85,11 @@ TEST_F(DeviceCommands, WriteBacksUpVerifiesAndTracesAndFailsOnADifference) {
     EXPECT_TRUE(lines.back().ends_with("NOCALL-20261208T2130Z.cfg.")) << lines.back();
     EXPECT_TRUE(std::filesystem::exists(folder / "backups" / "NOCALL-20261208T2130Z.bin"));
     const std::string tracePath = (folder / "trace.txt").string();
-    EXPECT_EQ(run.err, "Trace recording started: " + tracePath +
+    // The failure on stderr too, with the command that puts the backup back.
+    EXPECT_EQ(run.err, "Trace recording started: " + tracePath + "\n" + lines.back() +
+                           "\nTo restore the backup kept before this write: korvex-cli restore " +
+                           (folder / "backups" / "NOCALL-20261208T2130Z.cfg").string() +
+                           " --simulate " + (folder / "sim").string() +
                            "\nTrace recording stopped: " + tracePath + "\n");
     // Backup, write and verify: 576 exchanges of two lines each.
     std::istringstream trace(readFile(folder / "trace.txt"));
@@ -128,7 +132,9 @@ TEST_F(DeviceCommands, DiffAfterAWriteFindsNothingAndADryRunChangesNothing) {
     const CliRun failing =
         cli("write " + at("hill.cfg") + " --dry-run" + simulate() + " --sim-fault reject:3");
     EXPECT_EQ(failing.status, 1);
-    EXPECT_EQ(failing.outLines().back(), "Dry run: the device's image could not be read.");
+    EXPECT_EQ(failing.outLines().back(),
+              "The read stopped at page 4: the device refused the request.");
+    EXPECT_EQ(failing.err, failing.outLines().back() + "\n");
     EXPECT_TRUE(readFile(folder / "sim" / "eeprom.bin") == before);
 }
 
@@ -137,7 +143,7 @@ TEST_F(DeviceCommands, FailedReadSavesNoFile) {
     EXPECT_EQ(run.status, 1);
     const auto lines = run.outLines();
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), "The read stopped at page 41: the device stopped answering.");
+    EXPECT_EQ(lines.back(), "The read stopped at page 41: the device refused the request.");
     EXPECT_EQ(lines[lines.size() - 2], "Eeprom checksum error. Please reload configuration.");
     EXPECT_FALSE(std::filesystem::exists(folder / "out.cfg"));
 }
@@ -151,10 +157,50 @@ TEST_F(DeviceCommands, InterruptedWriteFailsAndKeepsTheWrittenPages) {
     EXPECT_EQ(run.status, 1);
     const auto lines = run.outLines();
     ASSERT_FALSE(lines.empty()) << run.err;
-    EXPECT_EQ(lines.back(), "Page write error: 4/192");
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 3], "Page write error: 4/192");
+    EXPECT_EQ(lines[lines.size() - 2],
+              "The write stopped at page 4: the device is gone (unplugged?).");
+    EXPECT_EQ(run.err, lines.back() + "\n");
     const std::string after = readFile(folder / "sim" / "eeprom.bin");
     EXPECT_NE(after.substr(0, 96), before.substr(0, 96));
     EXPECT_EQ(after.substr(96), before.substr(96));
+}
+
+// A write cut off after its backup, then the way back the CLI names: the backup is listed with
+// its station and how far it is from the device, and restore puts the old image back exactly.
+TEST_F(DeviceCommands, RestoreAfterAnInterruptedWritePutsTheBackupBack) {
+    ASSERT_EQ(cli("defaults -o " + at("start.cfg")).status, 0);
+    ASSERT_EQ(cli("set " + at("start.cfg") + " Callsign=SP5AB Ssid=3").status, 0);
+    ASSERT_EQ(cli("version" + simulate()).status, 0);
+    const std::string before = readFile(folder / "sim" / "eeprom.bin");
+    const std::string backups = " --backup-dir " + at("backups");
+    const CliRun failed =
+        cli("write " + at("start.cfg") + backups + simulate() + " --sim-fault unplug:write:10");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("partly written configuration"), std::string::npos) << failed.err;
+    EXPECT_NE(failed.err.find("To restore the backup kept before this write: korvex-cli restore "),
+              std::string::npos)
+        << failed.err;
+
+    const CliRun listed = cli("backups --device" + backups + simulate());
+    EXPECT_EQ(listed.status, 1) << "the partly written device cannot be read: " << listed.err;
+    ASSERT_EQ(listed.outLines().size(), 1u) << listed.out;
+    EXPECT_EQ(listed.outLines()[0].rfind("NOCALL  ", 0), 0u) << listed.out;
+
+    // The device names SP5AB-3 in its first pages, but only NOCALL has a backup: not taken.
+    const CliRun refused = cli("restore" + backups + simulate());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("No backup of SP5AB-3 can be restored"), std::string::npos)
+        << refused.err;
+
+    const std::string file = listed.outLines()[0].substr(listed.outLines()[0].rfind("  ") + 2);
+    const CliRun restored = cli("restore " + file + backups + simulate());
+    EXPECT_EQ(restored.status, 0) << restored.err;
+    EXPECT_EQ(restored.outLines().back(), "Eeprom verify success");
+    EXPECT_TRUE(readFile(folder / "sim" / "eeprom.bin") == before);
+    const CliRun same = cli("backups --device" + backups + simulate());
+    EXPECT_NE(same.out.find("same settings as the device"), std::string::npos) << same.out;
 }
 
 TEST_F(DeviceCommands, FirmwareGoesIntoTheSimulatedFlash) {

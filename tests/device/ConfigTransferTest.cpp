@@ -130,6 +130,7 @@ struct ReadFaultCase {
                                     // the page that failed (counted from 1)
     bool versionShown;
     size_t waits;
+    const char* cause = "";  // for {C}
     friend void PrintTo(const ReadFaultCase& c, std::ostream* out) { *out << c.name; }
 };
 
@@ -150,6 +151,9 @@ TEST_P(ReadFaultTest, StopsReadingAndReportsAsTheImageAllows) {
     for (std::string& line : tail) {
         if (const auto at = line.find("{P}"); at != std::string::npos) {
             line.replace(at, 3, std::to_string(param.page + 1));
+        }
+        if (const auto at = line.find("{C}"); at != std::string::npos) {
+            line.replace(at, 3, param.cause);
         }
     }
     EXPECT_EQ(rig.feedback.logLines,
@@ -173,7 +177,11 @@ TEST_P(ReadFaultTest, StopsReadingAndReportsAsTheImageAllows) {
     EXPECT_EQ(settings.text("Txdelay"), param.page >= 63 ? "250" : "999");
 }
 
-const std::string kStopped = "The read stopped at page {P}: the device stopped answering.";
+const std::string kStopped = "The read stopped at page {P}: {C}.";
+const char* const kRefused = "the device refused the request";
+const char* const kDamaged = "the page arrived damaged (its sum did not match)";
+const char* const kNoAnswer = "the device did not answer within 5 s";
+const char* const kGone = "the device is gone (unplugged?)";
 const std::vector<std::string> kRefusedTail = {"Eeprom read error. Please reload configuration.",
                                                kStopped, kFoundLine};
 const std::vector<std::string> kChecksumTail = {
@@ -183,19 +191,27 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, ReadFaultTest,
     ::testing::Values(
         // A zero image sums to its zero checksum: the decoder refuses it by its version text.
-        ReadFaultCase{"RejectFirstPage", SimulatedFault::Reject, 0, kRefusedTail, true, 0},
-        ReadFaultCase{"BadSumFirstPage", SimulatedFault::BadSum, 0, kRefusedTail, true, 0},
-        ReadFaultCase{"SilentFirstPage", SimulatedFault::Silent, 0, kRefusedTail, true, 1},
+        ReadFaultCase{"RejectFirstPage", SimulatedFault::Reject, 0, kRefusedTail, true, 0,
+                      kRefused},
+        ReadFaultCase{"BadSumFirstPage", SimulatedFault::BadSum, 0, kRefusedTail, true, 0,
+                      kDamaged},
+        ReadFaultCase{"SilentFirstPage", SimulatedFault::Silent, 0, kRefusedTail, true, 1,
+                      kNoAnswer},
         ReadFaultCase{"UnplugFirstPage",
                       SimulatedFault::Unplug,
                       0,
                       {"Eeprom read error. Please reload configuration.", kStopped, kNotFoundLine},
                       false,
-                      0},
-        ReadFaultCase{"RejectLaterPage", SimulatedFault::Reject, 40, kChecksumTail, false, 0},
-        ReadFaultCase{"BadSumLaterPage", SimulatedFault::BadSum, 5, kChecksumTail, false, 0},
-        ReadFaultCase{"SilentLaterPage", SimulatedFault::Silent, 62, kChecksumTail, false, 1},
-        ReadFaultCase{"UnplugLaterPage", SimulatedFault::Unplug, 17, kChecksumTail, false, 0},
+                      0,
+                      kGone},
+        ReadFaultCase{"RejectLaterPage", SimulatedFault::Reject, 40, kChecksumTail, false, 0,
+                      kRefused},
+        ReadFaultCase{"BadSumLaterPage", SimulatedFault::BadSum, 5, kChecksumTail, false, 0,
+                      kDamaged},
+        ReadFaultCase{"SilentLaterPage", SimulatedFault::Silent, 62, kChecksumTail, false, 1,
+                      kNoAnswer},
+        ReadFaultCase{"UnplugLaterPage", SimulatedFault::Unplug, 17, kChecksumTail, false, 0,
+                      kGone},
         // Pages from 63 on lie outside the checksum and hold no setting: the image still decodes.
         ReadFaultCase{"RejectPastTheSettings",
                       SimulatedFault::Reject,
@@ -242,17 +258,19 @@ TEST(ReadConfig, DeviceWithoutPermissionFailsAtTheFirstPage) {
     EXPECT_FALSE(ReadConfig(rig.link, incoming, settings, rig.feedback));
     const std::string noAccess =
         "Korvex Mini could not be opened (no permission?). Install the udev rule: see README.";
-    EXPECT_EQ(rig.feedback.logLines,
-              (std::vector<std::string>{kFoundLine, noAccess, "Page read error: 1/192",
-                                        "Eeprom read error. Please reload configuration.",
-                                        "The read stopped at page 1: the device stopped answering.",
-                                        kFoundLine, noAccess}));
+    EXPECT_EQ(
+        rig.feedback.logLines,
+        (std::vector<std::string>{kFoundLine, noAccess, "Page read error: 1/192",
+                                  "Eeprom read error. Please reload configuration.",
+                                  "The read stopped at page 1: the device could not be opened.",
+                                  kFoundLine, noAccess}));
 }
 
 struct WriteFaultCase {
     const char* name;
     SimulatedFault fault;
     uint16_t page;
+    const char* cause;
     friend void PrintTo(const WriteFaultCase& c, std::ostream* out) { *out << c.name; }
 };
 
@@ -269,10 +287,18 @@ TEST_P(WriteFaultTest, StopsWritingAndLeavesTheOldImageBehind) {
 
     EXPECT_FALSE(WriteConfig(rig.link, outgoing, settings, rig.feedback, kWriteClock));
 
+    // Without a backup nothing shows what the device held, so only a refusal or a device gone at
+    // the first page is known to have left it untouched.
+    const std::string page = std::to_string(param.page + 1);
     EXPECT_EQ(rig.feedback.logLines,
               lines({{kFoundLine},
                      pageLines("Page written: ", param.page, 192),
-                     {"Page write error: " + std::to_string(param.page + 1) + "/192"}}));
+                     {"Page write error: " + page + "/192",
+                      "The write stopped at page " + page + ": " + param.cause + ".",
+                      param.page == 0 ? "The device still holds the configuration it held "
+                                        "before: the write changed nothing on it."
+                                      : "The device now holds a partly written configuration "
+                                        "that it will not accept: write again."}}));
     EXPECT_EQ(rig.feedback.progressEvents, std::vector<std::string>{"begin 192"});
     EXPECT_EQ(rig.feedback.progressPosition, param.page);
     const auto split = static_cast<std::ptrdiff_t>(param.page * kPageSize);
@@ -284,10 +310,10 @@ TEST_P(WriteFaultTest, StopsWritingAndLeavesTheOldImageBehind) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, WriteFaultTest,
-    ::testing::Values(WriteFaultCase{"RejectFirstPage", SimulatedFault::Reject, 0},
-                      WriteFaultCase{"RejectEighthPage", SimulatedFault::Reject, 7},
-                      WriteFaultCase{"SilentLastPage", SimulatedFault::Silent, 191},
-                      WriteFaultCase{"UnplugMidway", SimulatedFault::Unplug, 96}),
+    ::testing::Values(WriteFaultCase{"RejectFirstPage", SimulatedFault::Reject, 0, kRefused},
+                      WriteFaultCase{"RejectEighthPage", SimulatedFault::Reject, 7, kRefused},
+                      WriteFaultCase{"SilentLastPage", SimulatedFault::Silent, 191, kNoAnswer},
+                      WriteFaultCase{"UnplugMidway", SimulatedFault::Unplug, 96, kGone}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WriteConfig, BadSumOnAWriteReplyIsNotExamined) {

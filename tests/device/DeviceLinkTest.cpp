@@ -225,6 +225,24 @@ TEST(DeviceLink, SilentDeviceFailsAfterTheBoundedWait) {
     EXPECT_TRUE(rig.link.ReadConfigPage(3, page)) << "a silent fault strikes once";
 }
 
+// A reply that is slow to come is waited for out loud, once per wait, and the whole wait stays
+// the link's bounded one.
+TEST(DeviceLink, LongWaitIsToldAndThenCleared) {
+    SimulatedRig rig;
+    rig.device.armFault(SimulatedFault::Silent, 3);
+    rig.link.noticeLongWaits(std::chrono::seconds(1));
+    ASSERT_TRUE(rig.link.OpenDevice(rig.feedback));
+    std::array<uint8_t, 32> page{};
+    EXPECT_TRUE(rig.link.ReadConfigPage(2, page));
+    EXPECT_FALSE(rig.link.ReadConfigPage(3, page));
+    EXPECT_EQ(rig.waits,
+              (std::vector{std::chrono::milliseconds(1000), std::chrono::milliseconds(4000)}));
+    EXPECT_EQ(
+        rig.feedback.waitingTexts,
+        (std::vector<std::string>{"Waiting for the Korvex Mini to answer (at most 5 s)...", ""}));
+    EXPECT_EQ(rig.link.failureCause(), "the device did not answer within 5 s");
+}
+
 TEST(DeviceLink, ReplyWaitIsTheLinksOwn) {
     SimulatedRig rig;
     DeviceLink quick(rig.bus, std::chrono::milliseconds(20));

@@ -142,6 +142,7 @@ TEST(FirmwareUpload, AbsentDeviceShowsNoDialogAndKeepsTheButtons) {
 struct PageFaultCase {
     SimulatedFault fault;
     int waits;
+    const char* cause;
 };
 
 class FirmwarePageFaultTest : public ::testing::TestWithParam<PageFaultCase> {};
@@ -150,9 +151,11 @@ TEST_P(FirmwarePageFaultTest, StopsAtTheFifthPage) {
     UploadRig rig;
     rig.device.armFault(GetParam().fault, 4);
     EXPECT_FALSE(rig.upload(rig.file(320)));
-    EXPECT_EQ(
-        rig.feedback.logLines,
-        lines({{kFoundLine}, pageLines("Page written: ", 4, 10), {"Page write error: 5/10"}}));
+    EXPECT_EQ(rig.feedback.logLines,
+              lines({{kFoundLine},
+                     pageLines("Page written: ", 4, 10),
+                     {"Page write error: 5/10",
+                      "The upload stopped at page 5: " + std::string(GetParam().cause) + "."}}));
     EXPECT_EQ(rig.feedback.progressEvents, std::vector<std::string>{"begin 10"});
     EXPECT_EQ(rig.feedback.progressPosition, 4);
     EXPECT_EQ(rig.feedback.actionsEnabledEvents, (std::vector<bool>{false, true}));
@@ -161,10 +164,12 @@ TEST_P(FirmwarePageFaultTest, StopsAtTheFifthPage) {
         << "nothing after the failed page is sent";
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, FirmwarePageFaultTest,
-                         ::testing::Values(PageFaultCase{SimulatedFault::Reject, 0},
-                                           PageFaultCase{SimulatedFault::Silent, 1},
-                                           PageFaultCase{SimulatedFault::Unplug, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FirmwarePageFaultTest,
+    ::testing::Values(PageFaultCase{SimulatedFault::Reject, 0, "the device refused the request"},
+                      PageFaultCase{SimulatedFault::Silent, 1,
+                                    "the device did not answer within 5 s"},
+                      PageFaultCase{SimulatedFault::Unplug, 0, "the device is gone (unplugged?)"}));
 
 }  // namespace
 }  // namespace korvex::testing

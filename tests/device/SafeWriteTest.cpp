@@ -133,7 +133,7 @@ TEST_P(WritePlanTest, ListsTheChangesAndWritesOnlyWhenAsked) {
             if (!ask(plan)) {
                 return false;
             }
-            if (plan == nullptr) {
+            if (!safety.backup) {
                 rig.device.armFault(SimulatedFault::Unplug, 0);
             }
             return true;
@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
                      settings.setText("Aprsis_user", "NoCall");
                      settings.setText("Txdelay", "0250");
                  },
-                 {"SAVED", "The device already holds these settings."},
+                 {"The device already holds these settings."},
                  false,
                  true},
         // The clock is never a change, but a write that sets another minute still writes.
@@ -222,17 +222,21 @@ INSTANTIATE_TEST_SUITE_P(
                          "cannot be compared."},
                         kWritten}),
                  true, true},
-        // Without a backup there is no plan: the question is asked without one, and the
-        // device is unplugged after it.
+        // Without a backup the device is still read to ask with the plan; then it is unplugged
+        // after the question, before its first page.
         PlanCase{"UnpluggedAfterTheQuestion",
-                 [](ConfigImage&, SettingsStore&, WriteSafety& safety) {
+                 [](ConfigImage&, SettingsStore& settings, WriteSafety& safety) {
+                     settings.setText("Callsign", "SP5AB");
                      safety.backup = false;
                      safety.backupOffSwitch = "--no-backup";
-                     safety.confirm = [](const WritePlan*) { return true; };
+                     safety.confirm = [](const WritePlan* plan) { return plan != nullptr; };
                  },
-                 {"No backup made (--no-backup).", "Page write error: 1/192"},
-                 false,
-                 false},
+                 lines({kCallsignChange,
+                        {"No backup made (--no-backup).", "Page write error: 1/192",
+                         "The write stopped at page 1: the device is gone (unplugged?).",
+                         "The device still holds the configuration it held before: the write "
+                         "changed nothing on it."}}),
+                 false, false},
         PlanCase{"VerifyOff",
                  [](ConfigImage&, SettingsStore& settings, WriteSafety& safety) {
                      settings.setText("Callsign", "SP5AB");
@@ -255,7 +259,9 @@ TEST(WritePlan, DryRunWhoseReadFailsWritesNothing) {
                              {.backup = true, .verify = true, .dryRun = true}));
     EXPECT_EQ(rig.feedback.logLines,
               (std::vector<std::string>{kFoundLine, "Dry run page read error: 8/192",
-                                        "Dry run: the device's image could not be read."}));
+                                        "Dry run: the device's image could not be read.",
+                                        "The read stopped at page 8: the device refused the "
+                                        "request."}));
     EXPECT_EQ(rig.device.eeprom(), startupImage(kClock));
 }
 
@@ -305,17 +311,26 @@ INSTANTIATE_TEST_SUITE_P(
                                         SimulatedFault::Reject,
                                         false,
                                         {"Backup page read error: 8/192",
-                                         "Backup failed: nothing was written to the device."}},
+                                         "Backup failed: nothing was written to the device.",
+                                         "The backup read stopped at page 8: the device refused "
+                                         "the request. Nothing was written to the device; it "
+                                         "still holds the configuration it held before."}},
                       BackupFailureCase{"UnpluggedDuringBackup",
                                         SimulatedFault::Unplug,
                                         false,
                                         {"Backup page read error: 8/192",
-                                         "Backup failed: nothing was written to the device."}},
+                                         "Backup failed: nothing was written to the device.",
+                                         "The backup read stopped at page 8: the device is gone "
+                                         "(unplugged?). Nothing was written to the device; it "
+                                         "still holds the configuration it held before."}},
                       BackupFailureCase{"FolderCannotBeWritten",
                                         std::nullopt,
                                         true,
                                         {"Backup folder cannot be written: FOLDER. Nothing was "
-                                         "written to the device."}}),
+                                         "written to the device.",
+                                         "The backup could not be kept in FOLDER. Nothing was "
+                                         "written to the device; it still holds the "
+                                         "configuration it held before."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct LineSink final : TraceSink {

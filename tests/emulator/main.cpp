@@ -20,13 +20,16 @@ namespace {
 using namespace korvex;
 
 constexpr std::string_view kUsage =
-    "Usage: korvex-mini-emu [--folder DIR] [--sim-fault KIND:PAGE]\n"
+    "Usage: korvex-mini-emu [--folder DIR] [--sim-fault KIND:[TRANSFER:]PAGE]\n"
     "Creates a Korvex Mini (USB HID 0483:a04b) through /dev/uhid and answers the host until\n"
     "SIGINT or SIGTERM.\n"
     "  --folder DIR           keep the device in DIR/eeprom.bin and DIR/firmware.bin (loaded\n"
     "                         at start, saved at exit); a fresh device without it\n"
     "  --sim-fault KIND:PAGE  fail at the zero-based page PAGE as korvex-cli --sim-fault does\n"
-    "                         (unplug removes the device and ends the emulator)\n";
+    "                         (unplug removes the device and ends the emulator); with\n"
+    "                         KIND:TRANSFER:PAGE only in that transfer, which the emulator\n"
+    "                         tells from the requests: a read after a write is the verify,\n"
+    "                         any other read counts as read, backup and plan alike\n";
 
 struct Options {
     std::optional<std::filesystem::path> folder;
@@ -94,7 +97,7 @@ int main(int argc, char** argv) {
         SimulatedDevice device =
             options->folder ? SimulatedDevice::loadOrCreate(*options->folder) : SimulatedDevice();
         if (options->fault) {
-            device.armFault(options->fault->fault, options->fault->page);
+            device.armFault(*options->fault);
         }
         installStopHandlers();
         {

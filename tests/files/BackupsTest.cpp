@@ -108,6 +108,81 @@ TEST(Backups, SecretsAreTheOwnersAloneAndNamedWithoutTheCallsPadding) {
     ::umask(umaskBefore);
 }
 
+ConfigImage stationImage(const std::string& callsign, const std::string& ssid) {
+    const FixedClock clock(UtcDateTime{2026, 12, 1, 0, 0, 0});
+    SettingsStore settings = startupSettings(clock);
+    settings.setText("Callsign", callsign);
+    settings.setText("Ssid", ssid);
+    ConfigImage image;
+    SilentFeedback quiet;
+    EXPECT_TRUE(EncodeConfigImage(image, settings, quiet, clock));
+    return image;
+}
+
+void writeBytes(const fs::path& path, const ConfigImage& image, size_t size = kImageSize) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.bytes.data()), static_cast<long>(size));
+}
+
+// A folder as it grows over time and by hand: every backup is listed newest first with its
+// station, or with why it cannot be restored; files not named as backups are left out.
+TEST(Backups, ListsEveryBackupWithItsStationOrItsProblem) {
+    TempDir folder;
+    std::ofstream(folder / "notes.txt") << "mine";
+    std::ofstream(folder / "SP5AB-old.cfg") << "not a backup name";
+    RecordingFeedback feedback;
+    const ConfigImage sp5ab3 = stationImage("SP5AB", "3");
+    ASSERT_TRUE(saveBackup(sp5ab3, folder.path(), FixedClock(UtcDateTime{2026, 12, 9, 18, 37, 0}),
+                           feedback));
+    ConfigImage damaged = sp5ab3;
+    damaged.bytes[100] ^= 0xFF;
+    ASSERT_TRUE(saveBackup(damaged, folder.path(), FixedClock(UtcDateTime{2026, 12, 9, 19, 0, 0}),
+                           feedback));
+    writeBytes(folder / "SP5AB-20261201T1000Z.bin", sp5ab3);  // named before SSIDs were
+    ASSERT_TRUE(saveBackup(stationImage("SP5CD", "0"), folder.path(),
+                           FixedClock(UtcDateTime{2026, 12, 5, 9, 0, 0}), feedback));
+    writeBytes(folder / "SP5EF-20261206T0900Z.bin", sp5ab3, 100);
+    std::ofstream(folder / "SP5GH-20261207T0900Z.cfg") << "[Radio]\n";
+    writeBytes(folder / "NOCALL-20261208T0900Z.bin", ConfigImage{});
+
+    struct Listed {
+        std::string station;
+        std::string time;
+        std::string file;
+        std::string problem;
+        bool operator==(const Listed&) const = default;
+    };
+    std::vector<Listed> listed;
+    for (const auto& entry : listBackups(folder.path())) {
+        listed.push_back({entry.station, utcMinuteText(entry.time),
+                          entry.file().filename().string(), entry.problem});
+    }
+    const std::string damagedText =
+        "its image has a bad checksum (a damaged or partly written configuration)";
+    const std::vector<Listed> expected{
+        {"SP5AB-3", "2026-12-09 19:00 UTC", "SP5AB-3-20261209T1900Z.bin", damagedText},
+        {"SP5AB-3", "2026-12-09 18:37 UTC", "SP5AB-3-20261209T1837Z.bin", ""},
+        {"NOCALL", "2026-12-08 09:00 UTC", "NOCALL-20261208T0900Z.bin",
+         "its image is of version \"\", not v1.10"},
+        {"SP5GH", "2026-12-07 09:00 UTC", "SP5GH-20261207T0900Z.cfg",
+         "its image (.bin) is missing"},
+        {"SP5EF", "2026-12-06 09:00 UTC", "SP5EF-20261206T0900Z.bin",
+         "its image is not 6144 bytes long"},
+        {"SP5CD", "2026-12-05 09:00 UTC", "SP5CD-20261205T0900Z.bin", ""},
+        {"SP5AB-3", "2026-12-01 10:00 UTC", "SP5AB-20261201T1000Z.bin", ""},
+    };
+    ASSERT_EQ(listed, expected);
+
+    const auto backups = listBackups(folder.path());
+    ASSERT_NE(newestRestorable(backups, "sp5ab-3"), nullptr);
+    EXPECT_EQ(newestRestorable(backups, "sp5ab-3")->time, (UtcDateTime{2026, 12, 9, 18, 37, 0}));
+    EXPECT_EQ(newestRestorable(backups, "SP5AB"), nullptr);
+    EXPECT_EQ(newestRestorable(backups, "NOCALL"), nullptr);
+    EXPECT_EQ(backupAt(folder / "SP5CD-20261205T0900Z.cfg")->image,
+              folder / "SP5CD-20261205T0900Z.bin");
+    EXPECT_EQ(backupAt(folder / "notes.txt"), std::nullopt);
+}
+
 TEST(Backups, FolderFollowsTheDataHome) {
     const auto lookup = [](std::map<std::string, std::string> values) {
         return [values](const char* name) -> const char* {

@@ -41,6 +41,7 @@ class RecordingFeedback : public Feedback {
         progressEvents.push_back("reset");
     }
     void keepResponsive() override { ++responsiveCalls; }
+    void waiting(std::string_view what) override { waitingTexts.emplace_back(what); }
     void setActionsEnabled(bool enabled) override {
         actionsEnabled = enabled;
         actionsEnabledEvents.push_back(enabled);
@@ -53,6 +54,7 @@ class RecordingFeedback : public Feedback {
     std::vector<Box> boxes;
     std::vector<std::string> progressEvents;
     std::vector<bool> actionsEnabledEvents;
+    std::vector<std::string> waitingTexts;
     int progressMax = 100;
     int progressPosition = 0;
     int responsiveCalls = 0;
