@@ -2,11 +2,11 @@
 
 #include <QApplication>
 
-#include "app/Latin1.h"
-#include "app/ParentConsole.h"
-#include "app/Pictures.h"
-#include "app/QtMessageBoxes.h"
-#include "app/StartUp.h"
+#include "app/seams/Latin1.h"
+#include "app/seams/ParentConsole.h"
+#include "app/seams/QtMessageBoxes.h"
+#include "app/window/Pictures.h"
+#include "app/window/StartUp.h"
 #include "settings/Version.h"
 
 int main(int argc, char** argv) {

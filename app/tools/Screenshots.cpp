@@ -9,13 +9,13 @@
 #include <QTabWidget>
 #include <cstdio>
 
-#include "app/DeviceAccess.h"
-#include "app/FilterDialog.h"
-#include "app/MainWindow.h"
-#include "app/Pictures.h"
-#include "app/SpecialStringsDialog.h"
-#include "app/StationCheckDialog.h"
-#include "app/WidgetSettings.h"
+#include "app/controls/WidgetSettings.h"
+#include "app/dialogs/FilterDialog.h"
+#include "app/dialogs/SpecialStringsDialog.h"
+#include "app/dialogs/StationCheckDialog.h"
+#include "app/seams/DeviceAccess.h"
+#include "app/window/MainWindow.h"
+#include "app/window/Pictures.h"
 #include "settings/Clock.h"
 
 namespace {
@@ -58,7 +58,9 @@ int main(int argc, char** argv) {
     korvex::app::MainWindowServices services;
     services.device = &device;
     services.clock = &clock;
-    korvex::app::MainWindow window(std::move(services));
+    korvex::app::ServiceDefaults defaults(std::move(services));
+    korvex::app::MainWindow window(defaults.services());
+    defaults.standOver(window);
     window.show();
     QApplication::processEvents();
 

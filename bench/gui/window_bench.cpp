@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "app/DeviceAccess.h"
-#include "app/MainWindow.h"
-#include "app/MessageBoxes.h"
+#include "app/seams/DeviceAccess.h"
+#include "app/seams/MessageBoxes.h"
+#include "app/window/MainWindow.h"
 #include "settings/Clock.h"
 
 namespace {
@@ -36,13 +36,18 @@ struct WindowParts {
     korvex::FixedClock clock{korvex::UtcDateTime{2024, 5, 17, 9, 5, 0}};
     korvex::app::SimulatedDeviceAccess device;
 
+    std::unique_ptr<korvex::app::ServiceDefaults> defaults;
+
     std::unique_ptr<korvex::app::MainWindow> makeWindow() {
-        korvex::app::MainWindowServices services;
-        services.boxes = &boxes;
-        services.clock = &clock;
-        services.device = &device;
-        services.programFolder = "/nonexistent";
-        return std::make_unique<korvex::app::MainWindow>(std::move(services));
+        if (!defaults) {
+            korvex::app::MainWindowServices services;
+            services.boxes = &boxes;
+            services.clock = &clock;
+            services.device = &device;
+            services.programFolder = "/nonexistent";
+            defaults = std::make_unique<korvex::app::ServiceDefaults>(std::move(services));
+        }
+        return std::make_unique<korvex::app::MainWindow>(defaults->services());
     }
 };
 

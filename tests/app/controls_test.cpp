@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/ActionRunner.h"
-#include "app/DialogFileChooser.h"
-#include "app/LimitedLineEdit.h"
-#include "app/WidgetFeedback.h"
+#include "app/controls/LimitedLineEdit.h"
+#include "app/seams/DialogFileChooser.h"
+#include "app/seams/WidgetFeedback.h"
 #include "app/support/WindowRig.h"
+#include "app/window/ActionRunner.h"
 #include "settings/IntegerRule.h"
 #include "support/RecordingFeedback.h"
 

@@ -9,10 +9,10 @@
 #include <QTextBlock>
 #include <QtTest>
 
-#include "app/ConfiguratorActions.h"
-#include "app/DeviceIndicator.h"
-#include "app/FilterDialog.h"
+#include "app/dialogs/FilterDialog.h"
 #include "app/support/WindowRig.h"
+#include "app/window/ConfiguratorActions.h"
+#include "app/window/DeviceIndicator.h"
 #include "files/ConfigFile.h"
 #include "image/Codec.h"
 #include "settings/SilentFeedback.h"

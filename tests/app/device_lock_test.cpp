@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/DeviceAccess.h"
-#include "app/MainWindow.h"
+#include "app/seams/DeviceAccess.h"
 #include "app/support/WindowRig.h"
+#include "app/window/MainWindow.h"
 #include "device/DeviceLock.h"
 #include "support/ScriptedFileChooser.h"
 #include "support/TempDir.h"

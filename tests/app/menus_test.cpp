@@ -17,13 +17,13 @@
 #include <QtTest>
 #include <fstream>
 
-#include "app/CompareDialog.h"
-#include "app/ConfiguratorActions.h"
-#include "app/FilterDialog.h"
-#include "app/Mnemonics.h"
-#include "app/UsbAccessHelp.h"
-#include "app/WindowMenus.h"
+#include "app/controls/Mnemonics.h"
+#include "app/dialogs/CompareDialog.h"
+#include "app/dialogs/FilterDialog.h"
+#include "app/dialogs/UsbAccessHelp.h"
 #include "app/support/WindowRig.h"
+#include "app/window/ConfiguratorActions.h"
+#include "app/window/WindowMenus.h"
 #include "files/ConfigFile.h"
 #include "settings/SilentFeedback.h"
 

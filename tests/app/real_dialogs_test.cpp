@@ -14,9 +14,9 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/DeviceAccess.h"
-#include "app/MainWindow.h"
-#include "app/WidgetSettings.h"
+#include "app/controls/WidgetSettings.h"
+#include "app/seams/DeviceAccess.h"
+#include "app/window/MainWindow.h"
 #include "settings/Clock.h"
 #include "support/TempDir.h"
 
@@ -119,7 +119,9 @@ struct RealDialogsRig {
         services.device = &device;
         services.programFolder = programFolder.path();
         services.backupsFolder = programFolder / "backups";
-        window = std::make_unique<korvex::app::MainWindow>(std::move(services));
+        defaults = std::make_unique<korvex::app::ServiceDefaults>(std::move(services));
+        window = std::make_unique<korvex::app::MainWindow>(defaults->services());
+        defaults->standOver(*window);
         window->show();
     }
     void click(const char* button) {
@@ -132,6 +134,7 @@ struct RealDialogsRig {
     korvex::FixedClock clock{korvex::UtcDateTime{2024, 5, 17, 9, 5, 0}};
     korvex::app::SimulatedDeviceAccess device{std::nullopt, [](std::chrono::milliseconds) {}};
     korvex::testing::TempDir programFolder;
+    std::unique_ptr<korvex::app::ServiceDefaults> defaults;
     std::unique_ptr<korvex::app::MainWindow> window;
 };
 

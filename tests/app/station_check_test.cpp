@@ -10,10 +10,10 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "app/FilterDialog.h"
-#include "app/StationCheckDialog.h"
-#include "app/WindowMenus.h"
+#include "app/dialogs/FilterDialog.h"
+#include "app/dialogs/StationCheckDialog.h"
 #include "app/support/WindowRig.h"
+#include "app/window/WindowMenus.h"
 #include "files/ConfigFile.h"
 #include "settings/SilentFeedback.h"
 

@@ -12,12 +12,12 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "app/FilterDialog.h"
-#include "app/LimitedLineEdit.h"
-#include "app/SpecialStringsDialog.h"
-#include "app/StartUp.h"
-#include "app/WindowMenus.h"
+#include "app/controls/LimitedLineEdit.h"
+#include "app/dialogs/FilterDialog.h"
+#include "app/dialogs/SpecialStringsDialog.h"
 #include "app/support/WindowRig.h"
+#include "app/window/StartUp.h"
+#include "app/window/WindowMenus.h"
 #include "settings/Catalogue.h"
 
 using korvex::app::BoxIcon;

@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/MessageBoxes.h"
+#include "app/seams/MessageBoxes.h"
 
 namespace korvex::testing {
 

@@ -4,7 +4,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "app/ConfiguratorActions.h"
+#include "app/window/ConfiguratorActions.h"
 
 namespace korvex::testing {
 
@@ -23,7 +23,8 @@ WindowRig::WindowRig(FileChooser* chooserOverride, app::DeviceAccess* deviceOver
         openedUrls.append(url);
         return fileManager;
     };
-    mainWindow = std::make_unique<app::MainWindow>(std::move(services));
+    defaults = std::make_unique<app::ServiceDefaults>(std::move(services));
+    mainWindow = std::make_unique<app::MainWindow>(defaults->services());
     // Writes are the pages alone unless a test turns the backup and the verify on.
     mainWindow->actions().writeSafety() = {};
 }

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/DeviceAccess.h"
-#include "app/MainWindow.h"
-#include "app/WidgetSettings.h"
+#include "app/controls/WidgetSettings.h"
+#include "app/seams/DeviceAccess.h"
 #include "app/support/RecordingBoxes.h"
+#include "app/window/MainWindow.h"
 #include "settings/Clock.h"
 #include "support/ScriptedFileChooser.h"
 #include "support/TempDir.h"
@@ -49,6 +49,7 @@ struct WindowRig {
     // Folders shown in the file manager, and whether one could be started.
     QList<QUrl> openedUrls;
     bool fileManager = true;
+    std::unique_ptr<app::ServiceDefaults> defaults;
     std::unique_ptr<app::MainWindow> mainWindow;
 };
 

@@ -1,0 +1,56 @@
+#include "app/window/DeviceIndicator.h"
+
+namespace korvex::app {
+
+namespace {
+
+struct PresenceText {
+    DevicePresence presence;
+    const char* text;
+    const char* toolTip;
+};
+
+constexpr PresenceText kTexts[] = {
+    {DevicePresence::Connected, "Korvex Mini connected", ""},
+    {DevicePresence::NotConnected, "Korvex Mini not connected", ""},
+#ifdef __linux__
+    {DevicePresence::NoPermission, "Korvex Mini: no permission",
+     "The Korvex Mini is plugged in, but this user may not open it: see Help > USB access on "
+     "Linux."},
+#else
+    {DevicePresence::NoPermission, "Korvex Mini: no permission",
+     "The Korvex Mini is plugged in, but the system does not let this program open it."},
+#endif
+};
+
+}  // namespace
+
+DeviceIndicator::DeviceIndicator(TransportProvider& provider, QWidget* parent)
+    : QLabel(parent), provider_(provider) {
+    setObjectName(QStringLiteral("DeviceIndicator"));
+    setContentsMargins(8, 0, 8, 0);
+    timer_.setInterval(kIntervalMs);
+    connect(&timer_, &QTimer::timeout, this, &DeviceIndicator::refresh);
+    resume();
+}
+
+void DeviceIndicator::refresh() {
+    presence_ = probeDevicePresence(provider_);
+    for (const auto& entry : kTexts) {
+        if (entry.presence == presence_) {
+            setText(QString::fromLatin1(entry.text));
+            setToolTip(QString::fromLatin1(entry.toolTip));
+        }
+    }
+}
+
+void DeviceIndicator::pause() {
+    timer_.stop();
+}
+
+void DeviceIndicator::resume() {
+    refresh();
+    timer_.start();
+}
+
+}  // namespace korvex::app
