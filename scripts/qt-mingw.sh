@@ -9,10 +9,7 @@
 # Needs: a deb-src entry, qt6-base-dev and qt6-base-dev-tools (the host tools, of the same Qt
 # version as the source), g++-mingw-w64-x86-64-posix, cmake, ninja-build, dpkg-dev.
 # Build progress goes to a log file next to the cache folder; KORVEX_JOBS sets the parallel jobs.
-# With --cached it builds nothing: it prints the folder when it is complete and fails otherwise.
 set -eu
-cached_only=0
-[ "${1:-}" != --cached ] || cached_only=1
 cd "$(dirname "$0")/.."
 toolchain=$(pwd)/cmake/mingw-w64-x86_64.cmake
 say() { echo "qt-mingw: $*" >&2; }
@@ -122,7 +119,6 @@ if [ -f "$stamp" ] && [ -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
     printf '%s\n' "$qt"
     exit 0
 fi
-[ "$cached_only" -eq 0 ] || exit 1
 if [ -e "$qt" ]; then
     say "$qt was left half-built by an interrupted build: building it again"
 fi
@@ -130,7 +126,7 @@ rm -rf "$qt" "$qt.partial"
 
 log=$qt.log
 say "building Qt $source_version for mingw-w64 into $qt"
-say "(about 1100 steps, 40 minutes on 2 cores; progress in $log)"
+say "(about 810 steps and 30 minutes of CPU time; progress in $log)"
 started=$(date +%s)
 [ ! -d "$qt.build" ] || say "continuing the interrupted build in $qt.build"
 if [ ! -f "$qt.source/unpacked" ]; then
