@@ -17,6 +17,8 @@ DevicePresence probeDevicePresence(TransportProvider& provider) {
             return DevicePresence::Connected;
         case InterfaceAccess::Denied:
             return DevicePresence::NoPermission;
+        case InterfaceAccess::InUse:
+            return DevicePresence::InUse;
         case InterfaceAccess::Gone:
             break;
     }

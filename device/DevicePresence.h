@@ -10,6 +10,7 @@ enum class DevicePresence {
     Connected,
     NotConnected,
     NoPermission,  // present, but this user may not open it
+    InUse,         // present, but another program holds it for itself (Windows)
 };
 
 // Looks at the first interface with the Korvex Mini's ids, the one that OpenDevice would take.

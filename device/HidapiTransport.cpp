@@ -7,6 +7,9 @@
 
 #ifdef __linux__
 #include <unistd.h>
+#elif defined(_WIN32)
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #endif
 
 namespace korvex {
@@ -74,6 +77,33 @@ InterfaceAccess HidapiTransportProvider::probe(const DeviceInterface& device) {
     return errno == ENOENT || errno == ENOTDIR || errno == ENXIO || errno == ENODEV
                ? InterfaceAccess::Gone
                : InterfaceAccess::Denied;
+#elif defined(_WIN32)
+    // hidapi falls back to a handle without read and write access where these are refused, and
+    // every transfer through that handle fails: ask for both, with hidapi's sharing and flags.
+    // Opening and closing the device sends nothing.
+    const int length = MultiByteToWideChar(CP_UTF8, 0, device.path.c_str(), -1, nullptr, 0);
+    std::wstring path(length > 0 ? static_cast<std::size_t>(length) : 0, L'\0');
+    if (length <= 0 ||
+        MultiByteToWideChar(CP_UTF8, 0, device.path.c_str(), -1, path.data(), length) == 0) {
+        return InterfaceAccess::Gone;
+    }
+    HANDLE handle =
+        CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        CloseHandle(handle);
+        return InterfaceAccess::Openable;
+    }
+    switch (GetLastError()) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_DEVICE_NOT_CONNECTED:
+            return InterfaceAccess::Gone;
+        case ERROR_SHARING_VIOLATION:
+            return InterfaceAccess::InUse;
+        default:
+            return InterfaceAccess::Denied;
+    }
 #else
     // Elsewhere a device is opened with shared access: opening and closing it sends nothing.
     hid_device* handle = hid_open_path(device.path.c_str());

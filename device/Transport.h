@@ -53,6 +53,7 @@ enum class InterfaceAccess {
     Openable,
     Denied,  // present, but this user may not open it
     Gone,    // no longer there
+    InUse,   // present, but another program holds it for itself
 };
 
 class TransportProvider {

@@ -23,6 +23,9 @@ constexpr PresenceText kTexts[] = {
     {DevicePresence::NoPermission, "Korvex Mini: no permission",
      "The Korvex Mini is plugged in, but the system does not let this program open it."},
 #endif
+    // Only Windows tells a device that another program holds for itself.
+    {DevicePresence::InUse, "Korvex Mini: in use",
+     "The Korvex Mini is plugged in, but another program holds it: close that program."},
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The device's presence at the right end of the menu bar: "Korvex Mini connected", "Korvex Mini
-// not connected" or "Korvex Mini: no permission" (its tool tip leads to the help on USB access).
+// not connected" or "Korvex Mini: no permission" (its tool tip leads to the help on USB access);
+// on Windows also "Korvex Mini: in use" when another program holds the device for itself.
 // It asks about every two seconds while no action runs; a transfer or an upload is never
 // interrupted by it.
 

@@ -74,10 +74,14 @@ class VanishingBus final : public korvex::TransportProvider {
         return vanished ? nullptr : bus.open(device);
     }
     korvex::InterfaceAccess probe(const korvex::DeviceInterface& device) override {
-        return vanished ? korvex::InterfaceAccess::Gone : bus.probe(device);
+        if (vanished) {
+            return korvex::InterfaceAccess::Gone;
+        }
+        return held ? korvex::InterfaceAccess::InUse : bus.probe(device);
     }
     korvex::SimulatedBus bus;
     bool vanished = false;
+    bool held = false;  // another program holds the interface for itself (Windows)
 };
 
 class VanishingAccess final : public korvex::app::DeviceAccess {
@@ -458,30 +462,37 @@ class DeviceActionsTest : public QObject {
 
     void theIndicatorTellsWhetherTheDeviceCanBeUsed_data() {
         QTest::addColumn<int>("productId");
-        QTest::addColumn<bool>("denied");
+        QTest::addColumn<QString>("access");  // "open", "denied" or "held"
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("toolTip");
         const QString help = QStringLiteral(
             "The Korvex Mini is plugged in, but this user may not open it: see Help > USB access "
             "on Linux.");
-        QTest::newRow("plugged in") << 0xA04B << false << "Korvex Mini connected" << QString();
-        QTest::newRow("another product")
-            << 0xA04C << false << "Korvex Mini not connected" << QString();
-        QTest::newRow("no permission") << 0xA04B << true << "Korvex Mini: no permission" << help;
+        QTest::newRow("plugged in") << 0xA04B << "open"
+                                    << "Korvex Mini connected" << QString();
+        QTest::newRow("another product") << 0xA04C << "open"
+                                         << "Korvex Mini not connected" << QString();
+        QTest::newRow("no permission") << 0xA04B << "denied"
+                                       << "Korvex Mini: no permission" << help;
+        QTest::newRow("in use") << 0xA04B << "held"
+                                << "Korvex Mini: in use"
+                                << "The Korvex Mini is plugged in, but another program holds it: "
+                                   "close that program.";
     }
     void theIndicatorTellsWhetherTheDeviceCanBeUsed() {
         QFETCH(int, productId);
-        QFETCH(bool, denied);
+        QFETCH(QString, access);
         QFETCH(QString, text);
         QFETCH(QString, toolTip);
         korvex::SimulatedDevice device;
-        VanishingAccess access;
-        const auto path = access.interfaces.bus.plug(device, korvex::kKorvexVendorId,
-                                                     static_cast<uint16_t>(productId));
-        if (denied) {
-            access.interfaces.bus.denyAccess(path);
+        VanishingAccess devices;
+        const auto path = devices.interfaces.bus.plug(device, korvex::kKorvexVendorId,
+                                                      static_cast<uint16_t>(productId));
+        if (access == QLatin1String("denied")) {
+            devices.interfaces.bus.denyAccess(path);
         }
-        WindowRig plain(nullptr, &access);
+        devices.interfaces.held = access == QLatin1String("held");
+        WindowRig plain(nullptr, &devices);
         QCOMPARE(plain.window().deviceIndicator().text(), text);
         QCOMPARE(plain.window().deviceIndicator().toolTip(), toolTip);
         QCOMPARE(device.requestCount(), uint64_t{0});
