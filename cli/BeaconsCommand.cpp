@@ -6,9 +6,9 @@
 #include "advice/StationCheck.h"
 #include "cli/Commands.h"
 #include "cli/CommonSteps.h"
-#include "cli/Latin1.h"
 #include "cli/SourceSteps.h"
 #include "cli/TerminalFeedback.h"
+#include "settings/Latin1.h"
 
 namespace korvex::cli {
 

@@ -6,11 +6,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Commands.h"
-#include "cli/Latin1.h"
 #include "cli/SettingText.h"
 #include "cli/SourceSteps.h"
 #include "cli/TerminalFeedback.h"
 #include "image/StoredForm.h"
+#include "settings/Latin1.h"
 #include "settings/SettingsDiff.h"
 
 namespace korvex::cli {

@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "cli/Commands.h"
-#include "cli/Latin1.h"
 #include "cli/SettingNames.h"
 #include "reference/ReferenceDocument.h"
+#include "settings/Latin1.h"
 
 namespace korvex::cli {
 

@@ -7,10 +7,10 @@
 
 #include "advice/Advice.h"
 #include "cli/Commands.h"
-#include "cli/Latin1.h"
 #include "cli/TerminalFeedback.h"
 #include "files/ConfigFile.h"
 #include "newstation/NewStation.h"
+#include "settings/Latin1.h"
 
 namespace korvex::cli {
 

@@ -4,7 +4,7 @@
 
 #include "advice/Position.h"
 #include "cli/Commands.h"
-#include "cli/Latin1.h"
+#include "settings/Latin1.h"
 
 namespace korvex::cli {
 

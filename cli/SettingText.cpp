@@ -1,6 +1,6 @@
 #include "cli/SettingText.h"
 
-#include "cli/Latin1.h"
+#include "settings/Latin1.h"
 #include "settings/SettingCaption.h"
 
 namespace korvex::cli {

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <string>
 
-#include "cli/Latin1.h"
+#include "settings/Latin1.h"
 
 namespace korvex::cli {
 

@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Commands.h"
-#include "cli/Latin1.h"
 #include "cli/SettingText.h"
+#include "settings/Latin1.h"
 
 namespace korvex::cli {
 

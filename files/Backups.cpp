@@ -163,13 +163,17 @@ std::optional<fs::path> saveBackup(const ConfigImage& image, const fs::path& fol
     return saved;
 }
 
-void pruneBackups(const fs::path& folder, size_t keep) {
-    // Stem -> its order key (minute, then number) and its files.
-    struct Backup {
-        std::string order;
-        std::vector<fs::path> files;
-    };
-    std::map<std::string, Backup> backups;
+namespace {
+
+// The backups in a folder by stem (the name without ".cfg" or ".bin"), each with its order key
+// (minute, then number) and its files; other files are left out.
+struct BackupFiles {
+    std::string order;
+    std::vector<fs::path> files;
+};
+
+std::map<std::string, BackupFiles> backupsIn(const fs::path& folder) {
+    std::map<std::string, BackupFiles> backups;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
@@ -180,19 +184,26 @@ void pruneBackups(const fs::path& folder, size_t keep) {
         // The number padded, so that "-10" sorts after "-9" as text.
         std::string number = match[kNumberPart].matched ? match[kNumberPart].str() : "1";
         number.insert(0, number.size() < 20 ? 20 - number.size() : 0, '0');
-        const std::string stem = name.substr(0, name.size() - 4);
-        auto& backup = backups[stem];
-        backup.order = match[kMinutePart].str() + number + stem;
+        auto& backup = backups[name.substr(0, name.size() - 4)];
+        backup.order = match[kMinutePart].str() + number;
         backup.files.push_back(entry.path());
     }
-    std::vector<const Backup*> newestFirst;
+    return backups;
+}
+
+}  // namespace
+
+void pruneBackups(const fs::path& folder, size_t keep) {
+    std::vector<std::pair<std::string, const BackupFiles*>> newestFirst;
+    const auto backups = backupsIn(folder);
     for (const auto& [stem, backup] : backups) {
-        newestFirst.push_back(&backup);
+        newestFirst.emplace_back(backup.order + stem, &backup);
     }
     std::sort(newestFirst.begin(), newestFirst.end(),
-              [](const Backup* a, const Backup* b) { return a->order > b->order; });
+              [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::error_code error;
     for (size_t i = keep; i < newestFirst.size(); ++i) {
-        for (const auto& file : newestFirst[i]->files) {
+        for (const auto& file : newestFirst[i].second->files) {
             fs::remove(file, error);
         }
     }
@@ -283,16 +294,8 @@ std::optional<BackupEntry> backupAt(const fs::path& file) {
 
 std::vector<BackupEntry> listBackups(const fs::path& folder) {
     std::map<std::string, std::string> stems;  // stem -> its order key
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        std::smatch match;
-        if (!entry.is_regular_file(error) || !std::regex_match(name, match, kBackupName)) {
-            continue;
-        }
-        std::string number = match[kNumberPart].matched ? match[kNumberPart].str() : "1";
-        number.insert(0, number.size() < 20 ? 20 - number.size() : 0, '0');
-        stems[name.substr(0, name.size() - 4)] = match[kMinutePart].str() + number;
+    for (const auto& [stem, backup] : backupsIn(folder)) {
+        stems[stem] = backup.order;
     }
     std::vector<std::pair<std::string, std::string>> ordered(stems.begin(), stems.end());
     std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) {

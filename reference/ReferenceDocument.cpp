@@ -2,30 +2,16 @@
 
 #include <cctype>
 
+#include "settings/Latin1.h"
 #include "settings/Version.h"
 
 namespace korvex {
 
 namespace {
 
-std::string utf8(std::string_view latin1) {
-    std::string out;
-    out.reserve(latin1.size());
-    for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (byte >> 6));
-            out += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return out;
-}
-
 std::string html(std::string_view latin1) {
     std::string out;
-    for (const char c : utf8(latin1)) {
+    for (const char c : latin1ToUtf8(latin1)) {
         switch (c) {
             case '&':
                 out += "&amp;";
@@ -49,7 +35,7 @@ std::string html(std::string_view latin1) {
 // scdoc takes \, * and _ as markup; a line's leading "-" or "." would start a list or a request.
 std::string scdoc(std::string_view latin1) {
     std::string out;
-    for (const char c : utf8(latin1)) {
+    for (const char c : latin1ToUtf8(latin1)) {
         if (c == '\\' || c == '*' || c == '_') {
             out += '\\';
         }

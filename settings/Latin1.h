@@ -1,12 +1,12 @@
 #pragma once
-// The settings hold Latin-1 text; the terminal, the arguments and JSON are UTF-8. These convert
-// at the edge of the program.
+// The settings hold Latin-1 text; the terminal, the arguments, JSON and HTML are UTF-8. These
+// convert at the edge.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace korvex::cli {
+namespace korvex {
 
 std::string latin1ToUtf8(std::string_view latin1);
 
@@ -14,4 +14,4 @@ std::string latin1ToUtf8(std::string_view latin1);
 // beyond U+00FF.
 std::optional<std::string> utf8ToLatin1(std::string_view utf8);
 
-}  // namespace korvex::cli
+}  // namespace korvex

@@ -1,6 +1,6 @@
-#include "cli/Latin1.h"
+#include "settings/Latin1.h"
 
-namespace korvex::cli {
+namespace korvex {
 
 std::string latin1ToUtf8(std::string_view latin1) {
     std::string utf8;
@@ -38,4 +38,4 @@ std::optional<std::string> utf8ToLatin1(std::string_view utf8) {
     return latin1;
 }
 
-}  // namespace korvex::cli
+}  // namespace korvex
