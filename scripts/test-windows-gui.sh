@@ -78,9 +78,8 @@ answer_boxes() {
         sleep 0.5
     done
 }
-# Presses keys in the main window. Its focus starts on "Read config", the first of the buttons, and
-# stays on the button last pressed (also when a box has come and gone): Tab goes on to "Write
-# config", shift+Tab back to "Read config", and space presses the button.
+# Presses keys in the main window: the buttons by their underlined letters (alt+r "Read config",
+# alt+w "Write config"), wherever the focus was left by the action before.
 keys() {
     xdotool windowactivate --sync "$main" >/dev/null 2>&1 || xdotool windowfocus "$main"
     xdotool key --clearmodifiers "$@"
@@ -151,7 +150,7 @@ if [ -n "$main" ]; then
     sleep 1
     import -window "$main" "$out/configurator-wine.png" 2>/dev/null
     check "a screenshot of the main window" test -s "$out/configurator-wine.png"
-    keys Tab space  # "Write config"
+    keys alt+w  # "Write config"
     check "\"Write config\" leaves the image that korvex-cli writes from the same settings" \
         settles_to "$device/eeprom.bin" "$work/expect-defaults/eeprom.bin"
 
@@ -159,22 +158,23 @@ if [ -n "$main" ]; then
     # settings) at the window's time, they give korvex-cli's image of the same file at that time
     # only when every setting came across.
     put "$device" "$work/station.cfg" 2025-01-02T03:04
-    keys shift+Tab space  # "Read config"
+    keys alt+r  # "Read config"
     check "\"Read config\" ends with the firmware version box" box_answered
     put "$device" "$work/defaults.cfg" 2025-01-02T03:04
-    keys Tab space  # "Write config"
+    keys alt+w  # "Write config"
     check "\"Read config\" read every setting: written again, the image is korvex-cli's" \
         settles_to "$device/eeprom.bin" "$work/expect-station/eeprom.bin"
     xdotool windowclose "$main" 2>/dev/null || xdotool key --window "$main" alt+F4
     box_answered >/dev/null 2>&1
 fi
 
-# The zip: both programs as built, README.txt with CRLF line ends, their licence and hidapi's.
+# The zip: both programs as built, README.txt with CRLF line ends, their licence and hidapi's, the
+# settings reference.
 zip=$(ls "$out"/korvex-mini-configurator-*-windows-x86_64.zip 2>/dev/null | head -n 1)
 zip_holds() {
     [ -n "$zip" ] || { echo "no zip in $out"; return 1; }
     members=$(unzip -Z1 "$zip" | tr '\n' ' ')
-    [ "$members" = "LICENSE LICENSE-hidapi.txt README.txt korvex-cli.exe korvex-configurator.exe " ] ||
+    [ "$members" = "LICENSE LICENSE-hidapi.txt README.txt korvex-cli.exe korvex-configurator.exe korvex-settings.html " ] ||
         { echo "the zip holds: $members"; return 1; }
     unzip -p "$zip" korvex-configurator.exe | cmp - "$gui" || return 1
     unzip -p "$zip" korvex-cli.exe | cmp - "$out/bin/korvex-cli.exe" || return 1
@@ -183,7 +183,7 @@ zip_holds() {
     [ "$lines" -gt 0 ] && [ "$lines" -eq "$returns" ] ||
         { echo "README.txt: $returns of $lines lines end in CRLF"; return 1; }
 }
-check "the zip holds both programs, README.txt (CRLF), their licence and hidapi's" zip_holds
+check "the zip holds both programs, README.txt (CRLF), their licence, hidapi's and the settings reference" zip_holds
 
 # The setup program, silent, into the prefix's Program Files; then the uninstaller.
 programs="$WINEPREFIX/drive_c/Program Files/Korvex Mini Configurator"
