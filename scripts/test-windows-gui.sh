@@ -84,9 +84,10 @@ keys() {
     xdotool windowactivate --sync "$main" >/dev/null 2>&1 || xdotool windowfocus "$main"
     xdotool key --clearmodifiers "$@"
 }
-# Waits (at most a minute) until FILE has the bytes of EXPECTED with no box open, answering boxes.
+# Waits (at most three minutes: a write with its backup read and verify is 576 page exchanges,
+# slow under wine) until FILE has the bytes of EXPECTED with no box open, answering boxes.
 settles_to() {
-    for _ in $(seq 120); do
+    for _ in $(seq 360); do
         answer_boxes
         if cmp -s "$1" "$2" && [ -z "$(boxes)" ]; then
             return 0
