@@ -85,11 +85,15 @@ TEST_F(DeviceCommands, WriteBacksUpVerifiesAndTracesAndFailsOnADifference) {
     EXPECT_TRUE(lines.back().ends_with("NOCALL-20261208T2130Z.cfg.")) << lines.back();
     EXPECT_TRUE(std::filesystem::exists(folder / "backups" / "NOCALL-20261208T2130Z.bin"));
     const std::string tracePath = (folder / "trace.txt").string();
-    // The failure on stderr too, with the command that puts the backup back.
+    // The failure on stderr too, with the command that puts the backup back; a path with a
+    // backslash (a Windows build's separator) is quoted for the shell.
+    const std::string backup =
+        lines.back().substr(advice.size(), lines.back().size() - advice.size() - 1);
+    const std::string shownBackup =
+        backup.find('\\') == std::string::npos ? backup : "'" + backup + "'";
     EXPECT_EQ(run.err, "Trace recording started: " + tracePath + "\n" + lines.back() +
                            "\nTo restore the backup kept before this write: korvex-cli restore " +
-                           (folder / "backups" / "NOCALL-20261208T2130Z.cfg").string() +
-                           " --simulate " + (folder / "sim").string() +
+                           shownBackup + " --simulate " + (folder / "sim").string() +
                            "\nTrace recording stopped: " + tracePath + "\n");
     // Backup, write and verify: 576 exchanges of two lines each.
     std::istringstream trace(readFile(folder / "trace.txt"));
@@ -195,8 +199,9 @@ TEST_F(DeviceCommands, RestoreAfterAnInterruptedWritePutsTheBackupBack) {
         << refused.err;
 
     const std::string file = listed.outLines()[0].substr(listed.outLines()[0].rfind("  ") + 2);
-    const CliRun restored = cli("restore " + file + backups + simulate());
-    EXPECT_EQ(restored.status, 0) << restored.err;
+    // Quoted: a Windows build lists the path with a backslash, which the shell would take away.
+    const CliRun restored = cli("restore '" + file + "'" + backups + simulate());
+    ASSERT_EQ(restored.status, 0) << restored.err;
     EXPECT_EQ(restored.outLines().back(), "Eeprom verify success");
     EXPECT_TRUE(readFile(folder / "sim" / "eeprom.bin") == before);
     const CliRun same = cli("backups --device" + backups + simulate());
