@@ -4,7 +4,7 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "settings/Settings.h"
 
@@ -36,16 +36,11 @@ class SettingsStore final : public Settings {
         int choiceCount = 0;
         bool operator==(const Value&) const = default;
     };
-    struct Hash {
-        using is_transparent = void;
-        size_t operator()(std::string_view name) const {
-            return std::hash<std::string_view>{}(name);
-        }
-    };
     Value& slot(std::string_view name, int kind);
     const Value& slot(std::string_view name, int kind) const;
 
-    std::unordered_map<std::string, Value, Hash, std::equal_to<>> values_;
+    // One value per catalogue entry, in the catalogue's order.
+    std::vector<Value> values_;
     bool clockFieldsEnabled_ = true;
 };
 
