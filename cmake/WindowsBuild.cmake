@@ -1,3 +1,7 @@
+# The user guide in one file, pictures inside, as a native build writes it
+# (build/guide-one-file/korvex-guide.html): the cross build cannot render the pictures itself.
+set(KORVEX_GUIDE_HTML "" CACHE FILEPATH "The one-file user guide from a native build, for the Windows packages")
+
 # hidapi's Windows backend (windows/hid.c) as a static library. The source is not kept in this
 # tree: scripts/build-windows.sh unpacks Debian's hidapi source package into the build folder and
 # names it in KORVEX_HIDAPI_SOURCE_DIR. This hidapi loads hid.dll and cfgmgr32.dll at run time,
@@ -57,6 +61,12 @@ function(korvex_windows_packages)
     set(files ${readme} ${hidapi_licence})
     if(KORVEX_REFERENCE_HTML)  # the settings reference, where wine could generate it
         list(APPEND files ${KORVEX_REFERENCE_HTML})
+    endif()
+    if(KORVEX_GUIDE_HTML AND TARGET korvex-configurator)
+        if(NOT EXISTS ${KORVEX_GUIDE_HTML})
+            message(FATAL_ERROR "KORVEX_GUIDE_HTML names ${KORVEX_GUIDE_HTML}, which is missing")
+        endif()
+        list(APPEND files ${KORVEX_GUIDE_HTML})
     endif()
     if(EXISTS ${CMAKE_SOURCE_DIR}/LICENSE)
         list(PREPEND files ${CMAKE_SOURCE_DIR}/LICENSE)

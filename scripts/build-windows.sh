@@ -25,6 +25,14 @@ echo "Qt for mingw: $KORVEX_QT_MINGW ($(($(date +%s) - started)) s)"
 # A build folder made with another Qt is configured afresh (the toolchain file names the Qt).
 fresh=""
 grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$KORVEX_QT_MINGW/" build-windows-gui/CMakeCache.txt || fresh="--fresh"
-cmake --preset windows-gui $fresh
+# The user guide's pictures come from a native build, since a cross build cannot render them: where
+# build/ is configured, its guide is brought up to date and goes into the zip and setup program.
+guide=""
+if [ -f build/CMakeCache.txt ] && cmake --build --preset default --target user-guide; then
+    guide=$PWD/build/guide-one-file/korvex-guide.html
+else
+    echo "The user guide is left out of the Windows packages: no native build in build/ (cmake --preset default)"
+fi
+cmake --preset windows-gui $fresh "-DKORVEX_GUIDE_HTML=$guide"
 cmake --build --preset windows-gui
 cmake --build --preset windows-gui --target windows-zip windows-installer

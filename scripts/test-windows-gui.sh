@@ -170,12 +170,12 @@ if [ -n "$main" ]; then
 fi
 
 # The zip: both programs as built, README.txt with CRLF line ends, their licence and hidapi's, the
-# settings reference.
+# settings reference and the user guide with its pictures inside.
 zip=$(ls "$out"/korvex-mini-configurator-*-windows-x86_64.zip 2>/dev/null | head -n 1)
 zip_holds() {
     [ -n "$zip" ] || { echo "no zip in $out"; return 1; }
     members=$(unzip -Z1 "$zip" | tr '\n' ' ')
-    [ "$members" = "LICENSE LICENSE-hidapi.txt README.txt korvex-cli.exe korvex-configurator.exe korvex-settings.html " ] ||
+    [ "$members" = "LICENSE LICENSE-hidapi.txt README.txt korvex-cli.exe korvex-configurator.exe korvex-guide.html korvex-settings.html " ] ||
         { echo "the zip holds: $members"; return 1; }
     unzip -p "$zip" korvex-configurator.exe | cmp - "$gui" || return 1
     unzip -p "$zip" korvex-cli.exe | cmp - "$out/bin/korvex-cli.exe" || return 1
@@ -183,16 +183,20 @@ zip_holds() {
     returns=$(unzip -p "$zip" README.txt | tr -cd '\r' | wc -c)
     [ "$lines" -gt 0 ] && [ "$lines" -eq "$returns" ] ||
         { echo "README.txt: $returns of $lines lines end in CRLF"; return 1; }
+    inside=$(unzip -p "$zip" korvex-guide.html | grep -c 'src="data:image/png;base64,') || true
+    outside=$(unzip -p "$zip" korvex-guide.html | grep -c 'src="guide/') || true
+    [ "$inside" -gt 0 ] && [ "$outside" -eq 0 ] ||
+        { echo "korvex-guide.html: $inside pictures inside, $outside outside"; return 1; }
 }
-check "the zip holds both programs, README.txt (CRLF), their licence, hidapi's and the settings reference" zip_holds
+check "the zip holds both programs, README.txt (CRLF), their licence, hidapi's, the settings reference and the user guide" zip_holds
 
 # The setup program, silent, into the prefix's Program Files; then the uninstaller.
 programs="$WINEPREFIX/drive_c/Program Files/Korvex Mini Configurator"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Korvex Mini Configurator.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KorvexMiniConfigurator'
 check "the setup program installs silently (/S)" "$wine" "$setup" /S
-check "both programs are in Program Files" \
-    test -f "$programs/korvex-configurator.exe" -a -f "$programs/korvex-cli.exe" -a -f "$programs/uninstall.exe"
+check "both programs and the user guide are in Program Files" \
+    test -f "$programs/korvex-configurator.exe" -a -f "$programs/korvex-cli.exe" -a -f "$programs/uninstall.exe" -a -f "$programs/korvex-guide.html"
 check "the Start menu entry \"Korvex Mini Configurator\"" test -f "$shortcut"
 check "the uninstaller is registered among the installed apps" \
     sh -c "'$wine' reg query '$key' /v UninstallString | tr -d '\r' | grep -q 'uninstall.exe'"
