@@ -137,6 +137,19 @@ class HelpTest : public QObject {
         entry(rig, "Help on this setting").trigger();
         QCOMPARE(rig.openedUrls.size(), 2);
         QVERIFY(!rig.openedUrls.back().hasFragment());
+
+        // F1 in the filter dialog, a window of its own: the entry of the rule's field.
+        QDialog& filter = rig.window().filterDialog();
+        filter.show();
+        filter.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&filter));
+        auto& rule = rig.control<QLineEdit>("Packet2rf_filter_ssid05");
+        rule.setFocus();
+        QTRY_VERIFY(rule.hasFocus());
+        QTest::keyClick(&rule, Qt::Key_F1);
+        popup = rig.window().findChild<QDialog*>(QStringLiteral("SettingHelp"));
+        QVERIFY(popup);
+        QCOMPARE(popup->windowTitle(), QStringLiteral("Help: Packet2rf_filter_ssid05"));
     }
 
     // Typing in a field is one step, a loaded file is one step; undo past the first step does
