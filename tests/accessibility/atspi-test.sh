@@ -18,5 +18,7 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 # The window at 200 % is 1470 pixels wide: a screen that holds it whole.
-xvfb-run -a -s "-screen 0 1600x1000x24" \
+# -noreset: an X server resets when its last client leaves, and a client that connects meanwhile
+# (the configurator, just after the accessibility bus set its property and left) is refused.
+xvfb-run -a -s "-noreset -screen 0 1600x1000x24" \
     dbus-run-session -- "$python" "$(dirname "$0")/atspi-walk.py" "$program" "$work"

@@ -16,5 +16,7 @@ for tool in orca speech-dispatcher openbox xdotool xvfb-run xauth dbus-run-sessi
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+# -noreset: an X server resets when its last client leaves, and a client that connects meanwhile
+# (the configurator, just after the accessibility bus set its property and left) is refused.
+xvfb-run -a -s "-noreset -screen 0 1280x1024x24" \
     dbus-run-session -- "$python" "$(dirname "$0")/orca-listen.py" "$program" "$work"
