@@ -51,9 +51,11 @@ class NameIndex {
         const size_t wide = std::min<size_t>(name.size(), 8);
         std::memcpy(&head, name.data(), wide);
         std::memcpy(&tail, name.data() + name.size() - wide, wide);
-        const uint64_t mixed =
-            (head * 0x9E3779B97F4A7C15u) ^ (tail * 0xC2B2AE3D27D4EB4Fu) ^ name.size();
-        return static_cast<size_t>(mixed ^ mixed >> 29);
+        // splitmix64's finaliser: every bit of both loads reaches the low bits the table uses.
+        uint64_t mixed = head ^ (tail * 0x9E3779B97F4A7C15u) ^ name.size();
+        mixed = (mixed ^ mixed >> 30) * 0xBF58476D1CE4E5B9u;
+        mixed = (mixed ^ mixed >> 27) * 0x94D049BB133111EBu;
+        return static_cast<size_t>(mixed ^ mixed >> 31);
     }
     size_t mask() const { return slots_.size() - 1; }
 
