@@ -16,7 +16,7 @@ if [ "${KORVEX_WINDOWS_GUI:-1}" = 0 ]; then
     exit 0
 fi
 
-# The first build of Qt takes about 30 minutes of CPU time; later ones find it in the cache.
+# The first build of Qt takes about 10 minutes on 2 idle cores; later ones find it in the cache.
 started=$(date +%s)
 KORVEX_QT_MINGW=$(sh scripts/qt-mingw.sh)
 export KORVEX_QT_MINGW

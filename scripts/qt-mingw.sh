@@ -126,7 +126,7 @@ rm -rf "$qt" "$qt.partial"
 
 log=$qt.log
 say "building Qt $source_version for mingw-w64 into $qt"
-say "(about 810 steps and 30 minutes of CPU time; progress in $log)"
+say "(about 810 steps, some 10 minutes on 2 idle cores; progress in $log)"
 started=$(date +%s)
 [ ! -d "$qt.build" ] || say "continuing the interrupted build in $qt.build"
 if [ ! -f "$qt.source/unpacked" ]; then

@@ -27,7 +27,7 @@ sh scripts/package-test.sh || failed=1
 sh scripts/guest-test.sh || failed=1
 
 # korvex-cli and the configurator cross-built for Windows and run under wine. Qt for mingw is built
-# first where it is not cached on this machine (scripts/qt-mingw.sh, about 30 minutes of CPU time,
+# first where it is not cached on this machine (scripts/qt-mingw.sh, about 10 minutes on 2 idle cores,
 # once); KORVEX_WINDOWS_GUI=0 leaves the configurator out and builds no Qt.
 { sh scripts/build-windows.sh && sh scripts/test-windows.sh; } || failed=1
 exit "$failed"
