@@ -1,10 +1,14 @@
 #include "settings/Catalogue.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <deque>
+#include <optional>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
 
 #include "settings/Presets.h"
 
@@ -476,10 +480,65 @@ void packetFilterDialog(Builder& b) {
     }
 }
 
+// The catalogue's place of each name, by open addressing into a power-of-two table at most a
+// quarter full, so that a lookup (every read and write of a setting) is a cheap hash and nearly
+// always one comparison.
+class NameIndex {
+  public:
+    explicit NameIndex(std::span<const SettingDef> defs)
+        : defs_(defs), slots_(std::bit_ceil(defs.size() * 4), kEmpty) {
+        for (size_t place = 0; place < defs_.size(); ++place) {
+            if (find(defs_[place].name) >= 0) {
+                throw std::logic_error("setting " + std::string(defs_[place].name) +
+                                       " is in the catalogue twice");
+            }
+            size_t at = hash(defs_[place].name) & mask();
+            while (slots_[at] != kEmpty) {
+                at = (at + 1) & mask();
+            }
+            slots_[at] = static_cast<int16_t>(place);
+        }
+    }
+
+    // The place in the catalogue, or -1 for a name outside it.
+    int find(std::string_view name) const {
+        for (size_t at = hash(name) & mask();; at = (at + 1) & mask()) {
+            const int16_t place = slots_[at];
+            if (place == kEmpty || defs_[place].name == name) {
+                return place;
+            }
+        }
+    }
+
+  private:
+    static constexpr int16_t kEmpty = -1;
+    // The length and the first and last eight characters: the catalogue's names differ there,
+    // and two wide loads cost less than a pass over every character.
+    static size_t hash(std::string_view name) {
+        if (name.empty()) {
+            return 0;
+        }
+        uint64_t head = 0;
+        uint64_t tail = 0;
+        const size_t wide = std::min<size_t>(name.size(), 8);
+        std::memcpy(&head, name.data(), wide);
+        std::memcpy(&tail, name.data() + name.size() - wide, wide);
+        // splitmix64's finaliser: every bit of both loads reaches the low bits the table uses.
+        uint64_t mixed = head ^ (tail * 0x9E3779B97F4A7C15u) ^ name.size();
+        mixed = (mixed ^ mixed >> 30) * 0xBF58476D1CE4E5B9u;
+        mixed = (mixed ^ mixed >> 27) * 0x94D049BB133111EBu;
+        return static_cast<size_t>(mixed ^ mixed >> 31);
+    }
+    size_t mask() const { return slots_.size() - 1; }
+
+    std::span<const SettingDef> defs_;
+    std::vector<int16_t> slots_;
+};
+
 struct CatalogueData {
     std::deque<std::string> texts;
     std::vector<SettingDef> defs;
-    std::unordered_map<std::string_view, size_t> byName;
+    std::optional<NameIndex> byName;
 
     CatalogueData() {
         Builder b(texts, defs);
@@ -496,13 +555,7 @@ struct CatalogueData {
         telemetryTab(b);
         wundergroundTab(b);
         packetFilterDialog(b);
-        byName.reserve(defs.size());
-        for (size_t i = 0; i < defs.size(); ++i) {
-            if (!byName.emplace(defs[i].name, i).second) {
-                throw std::logic_error("setting " + std::string(defs[i].name) +
-                                       " is in the catalogue twice");
-            }
-        }
+        byName.emplace(defs);
     }
 };
 
@@ -517,10 +570,13 @@ std::span<const SettingDef> catalogue() {
     return data().defs;
 }
 
+int settingPlace(std::string_view name) {
+    return data().byName->find(name);
+}
+
 const SettingDef* findSetting(std::string_view name) {
-    const CatalogueData& d = data();
-    const auto found = d.byName.find(name);
-    return found == d.byName.end() ? nullptr : &d.defs[found->second];
+    const int place = settingPlace(name);
+    return place < 0 ? nullptr : &data().defs[static_cast<size_t>(place)];
 }
 
 const SettingDef& settingDef(std::string_view name) {

@@ -36,6 +36,8 @@ struct SettingDef {
 
 // Every setting, in window order.
 std::span<const SettingDef> catalogue();
+// The place of a setting in catalogue(), or -1 for a name that is not in it.
+int settingPlace(std::string_view name);
 // The entry of a setting, or nullptr for a name that is not in the catalogue.
 const SettingDef* findSetting(std::string_view name);
 // The entry of a setting; a name that is not in the catalogue throws std::logic_error.
